@@ -1,0 +1,46 @@
+# The two everyday commands: `make run` and `make test`.
+# Both first make sure the Debian packages the build needs are installed.
+
+BUILD_DIR := build
+JOBS      := $(shell nproc 2>/dev/null || echo 2)
+SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Compiler and build tools, Qt 6 Widgets with its German translations,
+# GoogleTest for the window-free tests, and Xvfb, xauth and ImageMagick for
+# starting and photographing the program where no display is available.
+PACKAGES := cmake g++ make pkg-config \
+            qt6-base-dev qt6-translations-l10n libgl-dev \
+            googletest libgtest-dev \
+            xvfb xauth imagemagick x11-utils \
+            fonts-liberation2 fonts-dejavu-core
+
+SAMPLE := examples/Sammlung.swl
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${db:Status-Status}' $$p 2>/dev/null | grep -qx installed || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installiere:" $$missing; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $(PACKAGES); \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	tools/run-program.sh $(BUILD_DIR)/scheibwart $(SAMPLE)
+
+clean:
+	rm -rf $(BUILD_DIR)

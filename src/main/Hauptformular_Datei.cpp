@@ -1,0 +1,117 @@
+// The collection file commands of the main window: Save, Open, and reading a
+// file into the store and the five list boxes.
+
+#include "main/Hauptformular.h"
+
+#include "main/Fenstertitel.h"
+#include "platform/Cp1252.h"
+#include "platform/Dialoge.h"
+#include "platform/Fehler.h"
+#include "platform/ListBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QToolButton>
+
+namespace {
+
+std::string Dateiname(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
+
+std::vector<std::string> Eintraege(const TListBox* liste) {
+  std::vector<std::string> eintraege;
+  eintraege.reserve(static_cast<std::size_t>(liste->Count()));
+  for (int i = 0; i < liste->Count(); ++i) eintraege.push_back(NachCp1252(liste->Item(i)));
+  return eintraege;
+}
+
+void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
+  QStringList zeilen;
+  zeilen.reserve(static_cast<qsizetype>(eintraege.size()));
+  for (const std::string& eintrag : eintraege) zeilen << VonCp1252(eintrag);
+  liste->addItems(zeilen);
+}
+
+}  // namespace
+
+TSammlung TFHaupt::Sammlung() const {
+  TSammlung sammlung;
+  sammlung.Filme.resize(static_cast<std::size_t>(DatBas->FilmCount()));
+  for (int i = 1; i <= DatBas->FilmCount(); ++i) DatBas->GetFilm(i, sammlung.Filme[i - 1]);
+  sammlung.Spiele.resize(static_cast<std::size_t>(DatBas->SpielCount()));
+  for (int i = 1; i <= DatBas->SpielCount(); ++i) DatBas->GetSpiel(i, sammlung.Spiele[i - 1]);
+  sammlung.Verleih = Eintraege(LBVerleih);
+  sammlung.FilmWuensche = Eintraege(LBFilmeW);
+  sammlung.SpielWuensche = Eintraege(LBSpieleW);
+  return sammlung;
+}
+
+TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
+  if (!SaveDialog.Execute()) return TSpeicherErgebnis::Abgebrochen;
+  const QString pfad = SaveDialog.FileName;
+
+  const TSammlung sammlung = Sammlung();
+  if (sammlung.Leer()) {
+    Dialoge.Meldung(this, QStringLiteral("Fehler:"),
+                    QStringLiteral("Speichern ist fehlgeschlagen!\nEs sind keine Daten eingetragen!"),
+                    TKnoepfe::Ok, TSymbol::Ausrufezeichen);
+    return TSpeicherErgebnis::NichtsZuSpeichern;
+  }
+
+  // Throws before the title changes when the file cannot be written.
+  SchreibeSammlung(Dateiname(pfad), sammlung);
+  setWindowTitle(TitleWithFile(pfad));
+  Modified = false;
+  return TSpeicherErgebnis::Geschrieben;
+}
+
+void TFHaupt::MainSaveClick() { Speichern(); }
+void TFHaupt::SBFileSaveClick() { MainSaveClick(); }
+
+void TFHaupt::MainLoadClick() {
+  if (!VorherSpeichern(TFrage::VorherSpeichern)) return;
+  if (OpenDialog.Execute()) {
+    if (!Neu()) return;
+    const QString pfad = OpenDialog.FileName;
+    // A name that does not exist leaves the collection empty, as New left it.
+    if (QFileInfo(pfad).isFile()) LoadCollection(pfad);
+  }
+}
+
+void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
+
+void TFHaupt::LoadCollection(const QString& pfad) {
+  TSammlungsLeser leser(Dateiname(pfad));
+  setWindowTitle(TitleWithFile(pfad));
+  const TLeseErgebnis gelesen = leser.LiesAlles();
+
+  // What was read before a failure is kept, and the list boxes agree with it.
+  const TSammlung& inhalt = gelesen.Inhalt;
+  for (const TFilmRec& film : inhalt.Filme) DatBas->AddFilm(film);
+  for (const TSpielRec& spiel : inhalt.Spiele) DatBas->AddSpiel(spiel);
+  Fuelle(LBVerleih, inhalt.Verleih);
+  Fuelle(LBFilmeW, inhalt.FilmWuensche);
+  Fuelle(LBSpieleW, inhalt.SpielWuensche);
+
+  FuelleFilmliste();
+  FuelleSpielliste();
+
+  if (LBFilme->Count() > 0) {
+    LBFilme->SetItemIndex(0);
+    SetzeSammlungsknoepfe(true, true);
+    LBFilmeClick();
+  }
+  if (LBSpiele->Count() > 0) {
+    LBSpiele->SetItemIndex(0);
+    SetzeSammlungsknoepfe(false, true);
+    LBSpieleClick();
+  }
+  const std::pair<TListBox*, QToolButton*> listen[] = {
+      {LBVerleih, SBVerleihdel}, {LBFilmeW, SBFilmWdel}, {LBSpieleW, SBSpielWdel}};
+  for (const auto& [liste, loeschen] : listen) {
+    if (liste->Count() == 0) continue;
+    liste->SetItemIndex(0);
+    loeschen->setEnabled(true);
+  }
+
+  if (!gelesen.Fehler.empty()) throw EFehler(gelesen.Fehler);
+}

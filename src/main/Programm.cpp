@@ -1,0 +1,34 @@
+#include "main/Programm.h"
+
+#include "main/FFOptionen.h"
+#include "windows/FFDetailansicht.h"
+#include "windows/FFSuche.h"
+#include "windows/FFTastaturkuerzel.h"
+#include "windows/FFUebersicht.h"
+#include "windows/FFVersion.h"
+#include "windows/FInfo.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+TProgramm::TProgramm(TDialoge& dialoge, QStringList argumente)
+    : FHaupt(std::make_unique<TFHaupt>(dialoge, std::move(argumente))) {
+  QWidget* haupt = FHaupt.get();
+  Nebenfenster.FOptionen = new TFOptionen(haupt);
+  Nebenfenster.FFInfo = new TFFInfo(haupt);
+  Nebenfenster.FVersion = new TFVersion(haupt);
+  Nebenfenster.FUebersicht = new TFUebersicht(haupt);
+  Nebenfenster.FSuche = new TFSuche(haupt);
+  Nebenfenster.FTastaturkuerzel = new TFTastaturkuerzel(haupt);
+  Nebenfenster.FDetailansicht = new TFDetailansicht(haupt);
+  FHaupt->SetzeFenster(Nebenfenster);
+}
+
+void TProgramm::Start() {
+  if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+    QRect platz = FHaupt->frameGeometry();
+    platz.moveCenter(bildschirm->availableGeometry().center());
+    FHaupt->move(platz.topLeft());
+  }
+  FHaupt->show();
+}

@@ -1,0 +1,6 @@
+#include "model/UDatbas.h"
+
+TDatBas::~TDatBas() {
+  ClearFilme();
+  ClearSpiele();
+}

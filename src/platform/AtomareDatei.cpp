@@ -1,0 +1,87 @@
+#include "platform/AtomareDatei.h"
+
+#include "platform/Dateifehler.h"
+#include "platform/Fehler.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The file that is to be replaced: a symbolic link is followed, so that the
+// link stays and its target receives the new content.
+std::string ZielPfad(const std::string& pfad) {
+  struct stat st {};
+  if (lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    char echt[PATH_MAX];
+    if (realpath(pfad.c_str(), echt) != nullptr) return echt;
+  }
+  return pfad;
+}
+
+std::string Verzeichnis(const std::string& pfad) {
+  const auto schnitt = pfad.find_last_of('/');
+  if (schnitt == std::string::npos) return ".";
+  if (schnitt == 0) return "/";
+  return pfad.substr(0, schnitt);
+}
+
+mode_t NeueRechte(const std::string& ziel) {
+  struct stat st {};
+  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t maske = umask(0);
+  umask(maske);
+  return 0666 & ~maske;
+}
+
+[[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
+
+}  // namespace
+
+void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
+  const std::string ziel = ZielPfad(pfad);
+  const std::string verzeichnis = Verzeichnis(ziel);
+  std::string temp = verzeichnis + "/.scheibwart-XXXXXX";
+
+  const int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) Scheitern(errno);
+
+  auto aufgeben = [&](int errnum) {
+    close(fd);
+    unlink(temp.c_str());
+    Scheitern(errnum);
+  };
+
+  if (fchmod(fd, NeueRechte(ziel)) != 0) aufgeben(errno);
+
+  std::size_t geschrieben = 0;
+  while (geschrieben < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      aufgeben(errno);
+    }
+    geschrieben += static_cast<std::size_t>(n);
+  }
+  if (fsync(fd) != 0) aufgeben(errno);
+  if (close(fd) != 0) {
+    const int errnum = errno;
+    unlink(temp.c_str());
+    Scheitern(errnum);
+  }
+  if (rename(temp.c_str(), ziel.c_str()) != 0) {
+    const int errnum = errno;
+    unlink(temp.c_str());
+    Scheitern(errnum);
+  }
+  // Make the rename itself durable; the file is complete either way.
+  const int dirFd = open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    fsync(dirFd);
+    close(dirFd);
+  }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The program's look: colours, type faces and the pointing-hand cursor.
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+namespace Aussehen {
+
+inline const QColor Fensterfarbe{62, 106, 151};
+inline const QColor Feldfarbe{0xB1, 0xCC, 0xF8};   // lists, edits, combo boxes
+inline const QColor Feldtextfarbe{0x00, 0x00, 0x40};
+inline const QColor Grautext{150, 165, 185};       // captions of disabled controls
+
+// The 8-point dialog font, with a close substitute where it is not installed.
+QFont SansSerif(bool fett = false);
+QFont Verdana(bool fett = false);
+
+// Blue background with white text, painted by the widget itself.
+void Fensterfarben(QWidget* widget);
+
+// Light blue field with dark blue text (black in combo boxes).
+void Feldfarben(QWidget* feld, const QColor& text = Feldtextfarbe);
+
+void Handzeiger(QWidget* widget);
+
+}  // namespace Aussehen

@@ -1,0 +1,26 @@
+#pragma once
+// The one seam through which every modal box and file dialog is shown.
+// The program uses Qt's dialogs; tests put a scripted fake in their place.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+class TDateiDialog;
+
+enum class TKnoepfe { Ok, JaNein };
+enum class TSymbol { Keins, Ausrufezeichen, Stop };
+enum class TAntwort { Ok, Ja, Nein };
+
+class TDialoge {
+public:
+  virtual ~TDialoge() = default;
+
+  // A message box; a line break in the text starts a new line.
+  virtual TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text,
+                           TKnoepfe knoepfe, TSymbol symbol) = 0;
+
+  // The open or save dialog described by dialog; the chosen full path, or
+  // nothing when the user cancelled.
+  virtual std::optional<QString> Datei(QWidget* besitzer, const TDateiDialog& dialog) = 0;
+};

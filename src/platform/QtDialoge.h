@@ -1,0 +1,12 @@
+#pragma once
+// The seam's production side: Qt's message boxes and file dialogs, which speak
+// German through Qt's own translations.
+
+#include "platform/Dialoge.h"
+
+class TQtDialoge final : public TDialoge {
+public:
+  TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text, TKnoepfe knoepfe,
+                   TSymbol symbol) override;
+  std::optional<QString> Datei(QWidget* besitzer, const TDateiDialog& dialog) override;
+};

@@ -1,0 +1,4 @@
+#include "windows/FFTastaturkuerzel.h"
+
+TFTastaturkuerzel::TFTastaturkuerzel(QWidget* hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Übersicht: Tastaturkürzel"), 337, 421, true) {}
