@@ -16,7 +16,7 @@ PACKAGES := cmake g++ make pkg-config \
 
 SAMPLE := examples/Sammlung.swl
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run examples clean
 
 all: build
 
@@ -41,6 +41,11 @@ test: build
 
 run: build
 	tools/run-program.sh $(BUILD_DIR)/scheibwart $(SAMPLE)
+
+# Writes the sample collection anew with the program's collection writer.
+examples: configure
+	cmake --build $(BUILD_DIR) --target beispielsammlung
+	$(BUILD_DIR)/src/beispielsammlung $(SAMPLE)
 
 clean:
 	rm -rf $(BUILD_DIR)
