@@ -12,22 +12,32 @@
 
 namespace {
 
-// The file that is to be replaced: a symbolic link is followed, so that the
-// link stays and its target receives the new content.
-std::string ZielPfad(const std::string& pfad) {
-  struct stat st {};
-  if (lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    char echt[PATH_MAX];
-    if (realpath(pfad.c_str(), echt) != nullptr) return echt;
-  }
-  return pfad;
-}
-
 std::string Verzeichnis(const std::string& pfad) {
   const auto schnitt = pfad.find_last_of('/');
   if (schnitt == std::string::npos) return ".";
   if (schnitt == 0) return "/";
   return pfad.substr(0, schnitt);
+}
+
+[[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
+
+// The file that is to be replaced: symbolic links are followed one by one, so
+// that every link stays and the file at the end of the chain receives the new
+// content, also when that file does not exist yet.
+std::string ZielPfad(const std::string& pfad) {
+  std::string ziel = pfad;
+  for (int stufe = 0; stufe < 40; ++stufe) {  // as many as the kernel follows
+    struct stat st {};
+    if (lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
+    char verweis[PATH_MAX];
+    const ssize_t n = readlink(ziel.c_str(), verweis, sizeof verweis);
+    if (n < 0) Scheitern(errno);
+    if (n == 0 || static_cast<std::size_t>(n) == sizeof verweis) Scheitern(ENAMETOOLONG);
+    // A relative link counts from the folder the link lies in.
+    const std::string naechster(verweis, static_cast<std::size_t>(n));
+    ziel = naechster.front() == '/' ? naechster : Verzeichnis(ziel) + "/" + naechster;
+  }
+  Scheitern(ELOOP);
 }
 
 mode_t NeueRechte(const std::string& ziel) {
@@ -38,12 +48,12 @@ mode_t NeueRechte(const std::string& ziel) {
   return 0666 & ~maske;
 }
 
-[[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
-
 }  // namespace
 
 void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
   const std::string ziel = ZielPfad(pfad);
+  // A write-protected file stays protected, although renaming over it would work.
+  if (access(ziel.c_str(), F_OK) == 0 && access(ziel.c_str(), W_OK) != 0) Scheitern(errno);
   const std::string verzeichnis = Verzeichnis(ziel);
   std::string temp = verzeichnis + "/.scheibwart-XXXXXX";
 

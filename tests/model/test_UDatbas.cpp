@@ -1,0 +1,160 @@
+// The collection store: 1-based film and game lists, checked against a plain
+// vector so that the position cursor can never hand out a wrong record.
+
+#include "model/UDatbas.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+TFilmRec Film(const std::string& name) { return {name, "1", "DVD", "Drama", "gut"}; }
+TSpielRec Spiel(const std::string& name) { return {name, "2", "Strategie", ""}; }
+
+std::vector<TFilmRec> Filme(const TDatBas& db) {
+  std::vector<TFilmRec> alle(db.FilmCount());
+  for (int i = 1; i <= db.FilmCount(); ++i) db.GetFilm(i, alle[i - 1]);
+  return alle;
+}
+
+std::vector<TSpielRec> Spiele(const TDatBas& db) {
+  std::vector<TSpielRec> alle(db.SpielCount());
+  for (int i = 1; i <= db.SpielCount(); ++i) db.GetSpiel(i, alle[i - 1]);
+  return alle;
+}
+
+TEST(TDatBas, LeererSpeicher) {
+  TDatBas db;
+  TFilmRec f = Film("bleibt");
+  TSpielRec s = Spiel("bleibt");
+  db.GetFilm(1, f);
+  db.GetFilm(0, f);
+  db.GetSpiel(1, s);
+  EXPECT_EQ(f, Film("bleibt"));
+  EXPECT_EQ(s, Spiel("bleibt"));
+  db.DeleteFilm(1);
+  db.SetFilm(0, Film("neu"));
+  db.DeleteSpiel(1);
+  db.SetSpiel(1, Spiel("neu"));
+  EXPECT_EQ(db.FilmCount(), 0);
+  EXPECT_EQ(db.SpielCount(), 0);
+  EXPECT_EQ(db.FilmHead(), nullptr);
+}
+
+TEST(TDatBas, AnfuegenLoeschenSetzen) {
+  TDatBas db;
+  const TFilmRec r1 = Film("R1"), r2 = Film("R2"), r3 = Film("R3"), r4 = Film("R4");
+  db.AddFilm(r1);
+  db.AddFilm(r2);
+  db.AddFilm(r3);
+  EXPECT_EQ(Filme(db), (std::vector{r1, r2, r3}));
+  TFilmRec dest = r4;
+  db.GetFilm(4, dest);
+  db.GetFilm(-1, dest);
+  EXPECT_EQ(dest, r4);
+
+  db.DeleteFilm(2);
+  EXPECT_EQ(Filme(db), (std::vector{r1, r3}));
+  db.DeleteFilm(3);
+  db.DeleteFilm(0);
+  db.DeleteFilm(INT_MIN);
+  EXPECT_EQ(Filme(db), (std::vector{r1, r3}));
+  db.SetFilm(0, r4);
+  EXPECT_EQ(Filme(db), (std::vector{r4, r3}));
+  db.SetFilm(INT_MIN, r2);
+  db.SetFilm(3, r1);
+  db.SetFilm(INT_MAX, r1);
+  EXPECT_EQ(Filme(db), (std::vector{r2, r3}));
+  db.AddFilm(r3);  // the same record twice is two entries
+  EXPECT_EQ(Filme(db), (std::vector{r2, r3, r3}));
+
+  // The games take the same way through the store.
+  db.AddSpiel(Spiel("S1"));
+  db.AddSpiel(Spiel("S2"));
+  db.AddSpiel(Spiel("S3"));
+  db.DeleteSpiel(2);
+  db.SetSpiel(1, Spiel("S4"));
+  db.SetSpiel(3, Spiel("S5"));
+  EXPECT_EQ(Spiele(db), (std::vector{Spiel("S4"), Spiel("S3")}));
+  EXPECT_EQ(db.FilmCount(), 3);
+
+  // Clearing one list leaves the other.
+  db.ClearFilme();
+  EXPECT_EQ(db.FilmCount(), 0);
+  EXPECT_EQ(db.SpielCount(), 2);
+  db.AddFilm(r1);
+  EXPECT_EQ(Filme(db), (std::vector{r1}));
+  db.ClearSpiele();
+  db.AddSpiel(Spiel("S6"));
+  EXPECT_EQ(Spiele(db), (std::vector{Spiel("S6")}));
+  EXPECT_EQ(db.FilmCount(), 1);
+}
+
+TEST(TDatBas, TexteHoechstens255Bytes) {
+  TDatBas db;
+  const std::string mitNull("a\0b\xFF", 4);
+  db.AddFilm({std::string(300, 'a'), std::string(255, 'b'), mitNull, "", ""});
+  TFilmRec f;
+  db.GetFilm(1, f);
+  EXPECT_EQ(f.Name.str(), std::string(255, 'a'));
+  EXPECT_EQ(f.CDAnzahl.str(), std::string(255, 'b'));
+  EXPECT_EQ(f.CDFormat.str(), mitNull);
+}
+
+// Random operations against a vector. Indexes cluster around the last one
+// used, where the cursor is, and stray past both ends; now and then a forward
+// pass deletes as it goes, the way a list is thinned out.
+TEST(TDatBas, ZufaelligeFolgeWieVektor) {
+  TDatBas db;
+  std::vector<TFilmRec> soll;
+  std::mt19937 zufall(20240611);
+  auto wuerfel = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(zufall); };
+  int letzter = 1;
+  for (int schritt = 0; schritt < 20000; ++schritt) {
+    SCOPED_TRACE(schritt);
+    const int n = static_cast<int>(soll.size());
+    const int i = letzter = wuerfel(0, 1) ? letzter + wuerfel(-2, 2) : wuerfel(-1, n + 2);
+    const int art = wuerfel(0, 99);
+    const TFilmRec neu = Film(std::to_string(schritt));
+    if (art < 25) {
+      db.AddFilm(neu);
+      soll.push_back(neu);
+    } else if (art < 45) {
+      db.DeleteFilm(i);
+      if (i >= 1 && i <= n) soll.erase(soll.begin() + (i - 1));
+    } else if (art < 60) {
+      db.SetFilm(i, neu);
+      if (n > 0 && i <= n) soll[i < 1 ? 0 : i - 1] = neu;
+    } else if (art < 99) {
+      TFilmRec dest = neu;
+      db.GetFilm(i, dest);
+      ASSERT_EQ(dest, i >= 1 && i <= n ? soll[i - 1] : neu) << "GetFilm(" << i << ")";
+    } else {
+      db.ClearFilme();
+      soll.clear();
+    }
+    if (schritt % 500 == 0)
+      for (int k = 1; k <= db.FilmCount(); ++k) {
+        TFilmRec r;
+        db.GetFilm(k, r);
+        ASSERT_EQ(r, soll[k - 1]);
+        if (wuerfel(0, 3) == 0) {
+          db.DeleteFilm(k);
+          soll.erase(soll.begin() + (k-- - 1));
+        }
+      }
+
+    // The links themselves, without moving the cursor.
+    ASSERT_EQ(db.FilmCount(), static_cast<int>(soll.size()));
+    std::size_t k = 0;
+    for (auto* node = db.FilmHead(); node != nullptr; node = node->Next, ++k)
+      ASSERT_TRUE(k < soll.size() && node->Rec == soll[k]) << "Knoten " << k + 1;
+    ASSERT_EQ(k, soll.size());
+  }
+}
+
+}  // namespace
