@@ -7,6 +7,8 @@
 #include "model/UDBSortTreeS.h"
 #include "model/UDatbas.h"
 #include "model/USammlungsdatei.h"
+#include "main/SetupIni.h"
+#include "main/Umgebung.h"
 #include "platform/DateiDialog.h"
 
 #include <QMainWindow>
@@ -49,8 +51,7 @@ public:
   static constexpr int ClientBreite = 907;
   static constexpr int ClientHoehe = 654;
 
-  // argumente: the command line without the program name.
-  TFHaupt(TDialoge& dialoge, QStringList argumente);
+  explicit TFHaupt(const TUmgebung& umgebung);
   ~TFHaupt() override;
 
   void SetzeFenster(const TFensterSatz& fenster) { Fenster = fenster; }
@@ -59,6 +60,7 @@ public:
   std::unique_ptr<TDatBas> DatBas;
   std::unique_ptr<TDBSortTreeF> SortTreeF;
   std::unique_ptr<TDBSortTreeS> SortTreeS;
+  std::unique_ptr<TSetupIni> SetupIni;
 
   // The collection, a list or their order changed since start-up, New or Save.
   bool Modified = false;
@@ -176,6 +178,10 @@ public:
   void SBOptionenClick();
   void info1Click();
   void SBInfoClick();
+  // Recomputes the statistics panel from the store and the list boxes.
+  void SBStatistikClick();
+  // Puts the statistics, as a few sentences, on the clipboard.
+  void SpeedButton1Click();
 
   // Selection of a film or game line: the record into the edits, its number.
   void LBFilmeClick();
@@ -203,8 +209,9 @@ private:
 
   // Runs a command inside the guard; false when it failed.
   bool Befehl(const std::function<void()>& befehl);
-  // A handler wrapped in the guard, ready to be connected to a signal.
-  std::function<void()> Geschuetzt(void (TFHaupt::*handler)());
+  // Start-up's settings: the options window's check boxes and the names the
+  // file dialogs propose.
+  void LiesEinstellungen();
 
   TSpeicherErgebnis Speichern();
   // The save-first question; false when Yes was answered and nothing was
@@ -219,8 +226,8 @@ private:
   // The collection and the three lists as the file holds them.
   TSammlung Sammlung() const;
 
+  TUmgebung Umgebung;
   TDialoge& Dialoge;
-  QStringList Argumente;
   TFensterSatz Fenster;
   bool Gezeigt = false;
 };

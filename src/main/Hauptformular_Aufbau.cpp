@@ -6,6 +6,7 @@
 
 #include "main/Fenstertitel.h"
 #include "platform/Aussehen.h"
+#include "platform/Bauteile.h"
 #include "platform/ListBox.h"
 
 #include <QComboBox>
@@ -18,55 +19,11 @@
 #include <QStyle>
 #include <QToolButton>
 
+using namespace Bauteile;
+
 namespace {
 
 constexpr int StatusleisteHoehe = 19;
-
-template <class TWidget>
-TWidget* Erzeuge(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe) {
-  auto* widget = new TWidget(eltern);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(links, oben, breite, hoehe);
-  return widget;
-}
-
-QGroupBox* Gruppe(QWidget* eltern, const char* name, const QString& titel, int links, int oben,
-                  int breite, int hoehe) {
-  auto* gruppe = Erzeuge<QGroupBox>(eltern, name, links, oben, breite, hoehe);
-  gruppe->setTitle(titel);
-  gruppe->setFont(Aussehen::SansSerif(true));
-  return gruppe;
-}
-
-QLabel* Beschriftung(QWidget* eltern, const QString& text, int links, int oben,
-                     const QFont& schrift = Aussehen::SansSerif()) {
-  auto* label = new QLabel(text, eltern);
-  label->setFont(schrift);
-  label->move(links, oben);
-  label->adjustSize();
-  return label;
-}
-
-// A flat button with a caption; it takes no keyboard focus.
-QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,
-                   int breite, int hoehe) {
-  auto* knopf = Erzeuge<QToolButton>(eltern, name, links, oben, breite, hoehe);
-  knopf->setText(text);
-  knopf->setFont(Aussehen::SansSerif(true));
-  knopf->setAutoRaise(true);
-  knopf->setFocusPolicy(Qt::NoFocus);
-  Aussehen::Handzeiger(knopf);
-  return knopf;
-}
-
-// A flat picture button without caption.
-QToolButton* Bildknopf(QWidget* eltern, const char* name, const QIcon& bild, int links, int oben,
-                       int breite, int hoehe) {
-  auto* knopf = Knopf(eltern, name, QString(), links, oben, breite, hoehe);
-  knopf->setIcon(bild);
-  knopf->setIconSize(QSize(16, 16));
-  return knopf;
-}
 
 QIcon Symbol(QWidget* fenster, const char* themenname, QStyle::StandardPixmap ersatz) {
   return QIcon::fromTheme(QString::fromLatin1(themenname), fenster->style()->standardIcon(ersatz));
@@ -136,7 +93,7 @@ struct TPanel {
 TPanel BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& namen,
                  const QStringList& genres, int genreZeilen) {
   TPanel p{};
-  p.Box = Gruppe(flaeche, namen.Box, namen.Titel, namen.Links, 16, 281, 409);
+  p.Box = Gruppe(flaeche, namen.Box, namen.Titel, namen.Links, 16, 281, 409, Aussehen::SansSerif(true));
 
   // Created in the Tab order: list, name, count, format, genre, comment.
   p.Liste = Liste(p.Box, namen.Liste, 16, 24, 249, 217);
@@ -190,7 +147,7 @@ TListenTeile BaueListe(QWidget* flaeche, const char* boxName, const QString& tit
                        int listenHoehe, int knopfOben, const char* addName, const char* delName,
                        int delLinks) {
   TListenTeile t{};
-  t.Box = Gruppe(flaeche, boxName, titel, links, oben, breite, hoehe);
+  t.Box = Gruppe(flaeche, boxName, titel, links, oben, breite, hoehe, Aussehen::SansSerif(true));
   t.Liste = Liste(t.Box, listenName, 16, 24, listenBreite, listenHoehe);
   t.Add = Knopf(t.Box, addName, QStringLiteral("hinzufügen"), 16, knopfOben, 75, 22);
   t.Del = Knopf(t.Box, delName, QStringLiteral("löschen"), delLinks, knopfOben, 75, 22);
@@ -328,7 +285,8 @@ void TFHaupt::BaueListen(QWidget* flaeche) {
 }
 
 void TFHaupt::BaueStatistik(QWidget* flaeche) {
-  GBStatistik = Gruppe(flaeche, "GBStatistik", QStringLiteral(" Statistik : "), 640, 440, 249, 177);
+  GBStatistik = Gruppe(flaeche, "GBStatistik", QStringLiteral(" Statistik : "), 640, 440, 249, 177,
+                       Aussehen::SansSerif(true));
   auto zeile = [&](const QString& titel, const char* name, int oben) {
     Beschriftung(GBStatistik, titel, 24, oben, Aussehen::Verdana());
     auto* wert = Erzeuge<QLabel>(GBStatistik, name, 120, oben, 120, 14);

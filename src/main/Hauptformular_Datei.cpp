@@ -48,6 +48,8 @@ TSammlung TFHaupt::Sammlung() const {
 TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   if (!SaveDialog.Execute()) return TSpeicherErgebnis::Abgebrochen;
   const QString pfad = SaveDialog.FileName;
+  SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
+  SetupIni->SchreibeText("Optionen", "savefilepath", Verzeichnisteil(pfad));
 
   const TSammlung sammlung = Sammlung();
   if (sammlung.Leer()) {
@@ -72,9 +74,12 @@ void TFHaupt::MainLoadClick() {
   if (OpenDialog.Execute()) {
     if (!Neu()) return;
     const QString pfad = OpenDialog.FileName;
+    SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
+    SetupIni->SchreibeText("Optionen", "openfilepath", Verzeichnisteil(pfad));
     // A name that does not exist leaves the collection empty, as New left it.
     if (QFileInfo(pfad).isFile()) LoadCollection(pfad);
   }
+  SBStatistikClick();
 }
 
 void TFHaupt::SBFileLoadClick() { MainLoadClick(); }

@@ -8,10 +8,12 @@
 #include "main/Fenstertitel.h"
 #include "platform/Befehlsschutz.h"
 #include "platform/Dialoge.h"
+#include "platform/Fehler.h"
 #include "platform/ListBox.h"
 #include "windows/FInfo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -19,11 +21,11 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-TFHaupt::TFHaupt(TDialoge& dialoge, QStringList argumente)
-    : OpenDialog(TDateiDialog::TArt::Oeffnen, dialoge, this),
-      SaveDialog(TDateiDialog::TArt::Speichern, dialoge, this),
-      Dialoge(dialoge),
-      Argumente(std::move(argumente)) {
+TFHaupt::TFHaupt(const TUmgebung& umgebung)
+    : OpenDialog(TDateiDialog::TArt::Oeffnen, umgebung.Dialoge, this),
+      SaveDialog(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
+      Umgebung(umgebung),
+      Dialoge(umgebung.Dialoge) {
   setObjectName(QStringLiteral("FHaupt"));
   BaueFenster();
   VerbindeBefehle();
@@ -47,12 +49,15 @@ void TFHaupt::FormCreate() {
     dialog->FileName = QStringLiteral("Scheibwart Liste");
   }
   SaveDialog.OverwritePrompt = true;
+
+  SetupIni = std::make_unique<TSetupIni>(Umgebung.ProgrammVerzeichnis);
 }
 
 void TFHaupt::FormDestroy() {
   DatBas.reset();
   SortTreeF.reset();
   SortTreeS.reset();
+  SetupIni.reset();
 }
 
 void TFHaupt::showEvent(QShowEvent* event) {
@@ -64,8 +69,41 @@ void TFHaupt::showEvent(QShowEvent* event) {
 
 void TFHaupt::FormShow() {
   Modified = false;
-  if (!Argumente.isEmpty() && QFileInfo(Argumente.first()).isFile())
-    LoadCollection(Argumente.first());
+  LiesEinstellungen();
+  const QStringList& argumente = Umgebung.Argumente;
+  if (!argumente.isEmpty() && QFileInfo(argumente.first()).isFile()) {
+    LoadCollection(argumente.first());
+  } else if (Fenster.FOptionen->CBload->isChecked()) {
+    const QString letzte = SetupIni->LiesText("Datei", "letzteDatei");
+    if (QFileInfo(letzte).isFile()) LoadCollection(letzte);
+  }
+  SBStatistikClick();
+}
+
+void TFHaupt::LiesEinstellungen() {
+  // Switching a check box off writes the flag back. When the program's folder
+  // is not writable that fails: it is reported once and start-up goes on.
+  std::string schreibfehler;
+  auto setze = [&](QCheckBox* haken, bool an) {
+    try {
+      Fenster.FOptionen->Setze(haken, an);
+    } catch (const EFehler& fehler) {
+      if (schreibfehler.empty()) schreibfehler = fehler.what();
+    }
+  };
+
+  const bool merken = SetupIni->LiesFlag("Optionen", "filepathmerken");
+  setze(Fenster.FOptionen->CBmerken, merken);
+  if (merken) {
+    const QString vorschlag = QStringLiteral("Scheibwart Liste 1.swl");
+    const QString oeffnen = SetupIni->LiesText("Optionen", "openfilepath");
+    if (!oeffnen.isEmpty()) OpenDialog.FileName = oeffnen + vorschlag;
+    const QString speichern = SetupIni->LiesText("Optionen", "savefilepath");
+    if (!speichern.isEmpty()) SaveDialog.FileName = speichern + vorschlag;
+  }
+  setze(Fenster.FOptionen->CBload, SetupIni->LiesFlag("Datei", "letztedateiladen"));
+
+  if (!schreibfehler.empty()) Fehlerbox(Dialoge, this, schreibfehler);
 }
 
 void TFHaupt::closeEvent(QCloseEvent* event) {
@@ -102,6 +140,7 @@ bool TFHaupt::Neu() {
   SetzeSammlungsknoepfe(true, false);
   SetzeSammlungsknoepfe(false, false);
   for (QToolButton* knopf : {SBVerleihdel, SBFilmWdel, SBSpielWdel}) knopf->setEnabled(false);
+  SBStatistikClick();
   LBFilmNum->setText(QStringLiteral("0"));
   LBSpielNum->setText(QStringLiteral("0"));
   for (QLineEdit* edit : {EFFilm, EFCDAnzahl, EFKommentar, ESSpiel, ESCDAnzahl, ESKommentar})
@@ -130,22 +169,19 @@ bool TFHaupt::Befehl(const std::function<void()>& befehl) {
   return Befehlsschutz(Dialoge, this, befehl);
 }
 
-std::function<void()> TFHaupt::Geschuetzt(void (TFHaupt::*handler)()) {
-  return [this, handler] { Befehl([this, handler] { (this->*handler)(); }); };
-}
-
 void TFHaupt::VerbindeBefehle() {
-  connect(MainNew, &QAction::triggered, this, Geschuetzt(&TFHaupt::MainNewClick));
-  connect(MainLoad, &QAction::triggered, this, Geschuetzt(&TFHaupt::MainLoadClick));
-  connect(MainSave, &QAction::triggered, this, Geschuetzt(&TFHaupt::MainSaveClick));
-  connect(MainClose, &QAction::triggered, this, Geschuetzt(&TFHaupt::MainCloseClick));
-  connect(Optionen1, &QAction::triggered, this, Geschuetzt(&TFHaupt::Optionen1Click));
-  connect(info1, &QAction::triggered, this, Geschuetzt(&TFHaupt::info1Click));
-  connect(SBFileNew, &QToolButton::clicked, this, Geschuetzt(&TFHaupt::SBFileNewClick));
-  connect(SBFileLoad, &QToolButton::clicked, this, Geschuetzt(&TFHaupt::SBFileLoadClick));
-  connect(SBFileSave, &QToolButton::clicked, this, Geschuetzt(&TFHaupt::SBFileSaveClick));
-  connect(SBOptionen, &QToolButton::clicked, this, Geschuetzt(&TFHaupt::SBOptionenClick));
-  connect(SBInfo, &QToolButton::clicked, this, Geschuetzt(&TFHaupt::SBInfoClick));
-  connect(LBFilme, &TListBox::Click, this, Geschuetzt(&TFHaupt::LBFilmeClick));
-  connect(LBSpiele, &TListBox::Click, this, Geschuetzt(&TFHaupt::LBSpieleClick));
+  connect(MainNew, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainNewClick));
+  connect(MainLoad, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainLoadClick));
+  connect(MainSave, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainSaveClick));
+  connect(MainClose, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainCloseClick));
+  connect(Optionen1, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::Optionen1Click));
+  connect(info1, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::info1Click));
+  connect(SBFileNew, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileNewClick));
+  connect(SBFileLoad, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileLoadClick));
+  connect(SBFileSave, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileSaveClick));
+  connect(SBOptionen, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBOptionenClick));
+  connect(SBInfo, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBInfoClick));
+  connect(SpeedButton1, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SpeedButton1Click));
+  connect(LBFilme, &TListBox::Click, this, Geschuetzt(Dialoge, this, &TFHaupt::LBFilmeClick));
+  connect(LBSpiele, &TListBox::Click, this, Geschuetzt(Dialoge, this, &TFHaupt::LBSpieleClick));
 }

@@ -11,10 +11,10 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-TProgramm::TProgramm(TDialoge& dialoge, QStringList argumente)
-    : FHaupt(std::make_unique<TFHaupt>(dialoge, std::move(argumente))) {
+TProgramm::TProgramm(const TUmgebung& umgebung)
+    : FHaupt(std::make_unique<TFHaupt>(umgebung)) {
   QWidget* haupt = FHaupt.get();
-  Nebenfenster.FOptionen = new TFOptionen(haupt);
+  Nebenfenster.FOptionen = new TFOptionen(*FHaupt, umgebung.Dialoge);
   Nebenfenster.FFInfo = new TFFInfo(haupt);
   Nebenfenster.FVersion = new TFVersion(haupt);
   Nebenfenster.FUebersicht = new TFUebersicht(haupt);

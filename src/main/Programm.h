@@ -3,16 +3,13 @@
 // windows in their fixed order, all hidden until they are shown.
 
 #include "main/Hauptformular.h"
+#include "main/Umgebung.h"
 
-#include <QStringList>
 #include <memory>
-
-class TDialoge;
 
 class TProgramm {
 public:
-  // argumente: the command line without the program name.
-  TProgramm(TDialoge& dialoge, QStringList argumente);
+  explicit TProgramm(const TUmgebung& umgebung);
 
   TFHaupt& Haupt() { return *FHaupt; }
   const TFensterSatz& Fenster() const { return Nebenfenster; }

@@ -3,6 +3,8 @@
 #include "main/Programm.h"
 #include "platform/Anwendungstitel.h"
 #include "platform/QtDialoge.h"
+#include "windows/Shell.h"
+#include "windows/Zwischenablage.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -21,7 +23,10 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtTexte);
 
   TQtDialoge dialoge;
-  TProgramm programm(dialoge, QApplication::arguments().mid(1));
+  TXdgShell shell;
+  TQtZwischenablage zwischenablage;
+  TProgramm programm(TUmgebung{dialoge, shell, zwischenablage, QApplication::arguments().mid(1),
+                               QApplication::applicationDirPath() + QLatin1Char('/')});
   programm.Start();
   return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "platform/Aussehen.h"
 
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 namespace Aussehen {
@@ -27,12 +29,12 @@ QFont Verdana(bool fett) {
   return Schrift({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, fett);
 }
 
-void Fensterfarben(QWidget* widget) {
+void Fensterfarben(QWidget* widget, const QColor& hintergrund, const QColor& text) {
   QPalette farben = widget->palette();
-  farben.setColor(QPalette::Window, Fensterfarbe);
-  farben.setColor(QPalette::WindowText, Qt::white);
-  farben.setColor(QPalette::ButtonText, Qt::white);
-  farben.setColor(QPalette::Button, Fensterfarbe);
+  farben.setColor(QPalette::Window, hintergrund);
+  farben.setColor(QPalette::WindowText, text);
+  farben.setColor(QPalette::ButtonText, text);
+  farben.setColor(QPalette::Button, hintergrund);
   farben.setColor(QPalette::Disabled, QPalette::ButtonText, Grautext);
   farben.setColor(QPalette::Disabled, QPalette::WindowText, Grautext);
   widget->setPalette(farben);
@@ -50,5 +52,17 @@ void Feldfarben(QWidget* feld, const QColor& text) {
 }
 
 void Handzeiger(QWidget* widget) { widget->setCursor(Qt::PointingHandCursor); }
+
+QIcon SchliessenSymbol() {
+  QPixmap bild(16, 16);
+  bild.fill(Qt::transparent);
+  QPainter maler(&bild);
+  maler.setRenderHint(QPainter::Antialiasing);
+  maler.setPen(QPen(QColor(120, 0, 0), 1));
+  maler.setBrush(QColor(210, 20, 20));
+  maler.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+  maler.fillRect(QRectF(3.5, 6.5, 9, 3), Qt::white);
+  return QIcon(bild);
+}
 
 }  // namespace Aussehen

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -17,12 +18,19 @@ inline const QColor Grautext{150, 165, 185};       // captions of disabled contr
 QFont SansSerif(bool fett = false);
 QFont Verdana(bool fett = false);
 
-// Blue background with white text, painted by the widget itself.
-void Fensterfarben(QWidget* widget);
+inline const QColor Detailfarbe{177, 216, 248};   // background of the detail view
+
+// Background and text of a window, painted by the widget itself: blue with
+// white text unless told otherwise.
+void Fensterfarben(QWidget* widget, const QColor& hintergrund = Fensterfarbe,
+                   const QColor& text = Qt::white);
 
 // Light blue field with dark blue text (black in combo boxes).
 void Feldfarben(QWidget* feld, const QColor& text = Feldtextfarbe);
 
 void Handzeiger(QWidget* widget);
+
+// The red circle with a white bar before "Fenster schliessen".
+QIcon SchliessenSymbol();
 
 }  // namespace Aussehen

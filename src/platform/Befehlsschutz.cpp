@@ -6,14 +6,10 @@
 
 #include <new>
 
-namespace {
-
 void Fehlerbox(TDialoge& dialoge, QWidget* besitzer, const std::string& meldung) {
   dialoge.Meldung(besitzer, QString::fromUtf8(AnwendungsTitel),
                   QString::fromUtf8(FehlerboxText(meldung)), TKnoepfe::Ok, TSymbol::Stop);
 }
-
-}  // namespace
 
 bool Befehlsschutz(TDialoge& dialoge, QWidget* besitzer, const std::function<void()>& befehl) {
   try {

@@ -1,6 +1,9 @@
 #include "windows/Nebenfenster.h"
 
 #include "platform/Aussehen.h"
+#include "platform/Bauteile.h"
+
+#include <QPushButton>
 
 TNebenfenster::TNebenfenster(QWidget* hauptfenster, const QString& titel, int breite, int hoehe,
                              bool minimieren)
@@ -13,4 +16,16 @@ TNebenfenster::TNebenfenster(QWidget* hauptfenster, const QString& titel, int br
   setFixedSize(breite, hoehe);
   setFont(Aussehen::SansSerif());
   Aussehen::Fensterfarben(this);
+}
+
+QPushButton* TNebenfenster::SchliessenKnopf(const char* name, int links, int oben, int breite,
+                                            int hoehe) {
+  auto* knopf = Bauteile::Erzeuge<QPushButton>(this, name, links, oben, breite, hoehe);
+  knopf->setText(QStringLiteral("Fenster schliessen"));
+  knopf->setIcon(Aussehen::SchliessenSymbol());
+  knopf->setFlat(true);
+  knopf->setAutoDefault(false);
+  knopf->setFocusPolicy(Qt::NoFocus);
+  Aussehen::Handzeiger(knopf);
+  return knopf;
 }

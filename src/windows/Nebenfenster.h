@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QDialog>
 
+class QPushButton;
+
 class TNebenfenster : public QDialog {
   Q_OBJECT
 public:
@@ -14,4 +16,8 @@ public:
                 bool minimieren);
 
   void ShowModal() { exec(); }
+
+protected:
+  // The flat button "Fenster schliessen", its red symbol before the caption.
+  QPushButton* SchliessenKnopf(const char* name, int links, int oben, int breite, int hoehe);
 };

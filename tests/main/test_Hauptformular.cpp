@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ListBox.h"
 #include "support/ScriptedDialoge.h"
+#include "support/Testumgebung.h"
 #include "support/Testordner.h"
 #include "main/FFOptionen.h"
 #include "windows/FFDetailansicht.h"
@@ -68,14 +69,15 @@ QByteArray Record(const QList<QByteArray>& zwoelf) {
 class TestHauptformular : public QObject {
   Q_OBJECT
 
-  TScriptedDialoge Dialoge;
+  std::unique_ptr<TTestumgebung> Umwelt;
+  TScriptedDialoge& Dialoge() { return Umwelt->Dialoge; }
   std::unique_ptr<TProgramm> Programm;
   std::unique_ptr<QTemporaryDir> Ordner;
 
   TFHaupt& H() { return Programm->Haupt(); }
 
   void Starte(const QStringList& argumente = {}) {
-    Programm = std::make_unique<TProgramm>(Dialoge, argumente);
+    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung(argumente));
     Programm->Start();
     QVERIFY(QTest::qWaitForWindowExposed(&H()));
     H().activateWindow();
@@ -180,23 +182,25 @@ class TestHauptformular : public QObject {
 
 private slots:
   void init() {
-    Dialoge = TScriptedDialoge{};
+    Umwelt = std::make_unique<TTestumgebung>();
     Ordner = std::make_unique<QTemporaryDir>();
     QVERIFY(Ordner->isValid());
   }
 
   void cleanup() {
-    QCOMPARE(Dialoge.Unerwartet, 0);
-    QVERIFY(Dialoge.AllesBeantwortet());
+    const int unerwartet = Dialoge().Unerwartet;
+    const bool allesBeantwortet = Dialoge().AllesBeantwortet();
     if (Programm) H().Modified = false;  // let the window go without a question
     Programm.reset();
+    QCOMPARE(unerwartet, 0);
+    QVERIFY(allesBeantwortet);
   }
 
   void startOhneArgument() {
     Starte();
     PruefeLeer();
     QVERIFY(!H().Modified);
-    QVERIFY(Dialoge.Boxen.isEmpty());
+    QVERIFY(Dialoge().Boxen.isEmpty());
     // Fixed client area: the central area and the status bar below the menu.
     QCOMPARE(H().centralWidget()->width(), 907);
     QCOMPARE(H().centralWidget()->height() + H().statusBar()->height(), 654);
@@ -210,7 +214,7 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad, QStringLiteral("weiteres Argument")});
     PruefeBeispielGeladen(pfad);
-    QVERIFY(Dialoge.Boxen.isEmpty());
+    QVERIFY(Dialoge().Boxen.isEmpty());
   }
 
   void startMitFehlendemArgumentLaedtNichts() {
@@ -219,7 +223,7 @@ private slots:
     Programm.reset();
     Starte({Ordner->path()});  // a folder is not a collection file
     PruefeLeer();
-    QVERIFY(Dialoge.Boxen.isEmpty());
+    QVERIFY(Dialoge().Boxen.isEmpty());
   }
 
   void startMitBeschaedigterDateiZeigtWasGelesenWurde() {
@@ -228,8 +232,8 @@ private slots:
     bytes.chop(100);  // the third record is incomplete
     SchreibBytes(pfad, bytes);
     Starte({pfad});
-    QCOMPARE(Dialoge.Boxen.size(), 1);
-    PruefeFehlerbox(Dialoge.Boxen[0], QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    PruefeFehlerbox(Dialoge().Boxen[0], QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
     QCOMPARE(H().DatBas->FilmCount(), 2);
     PruefeListenWieStore();
@@ -244,7 +248,7 @@ private slots:
     Starte({pfad});
     Taste(Qt::Key_N);
     PruefeLeer();
-    QVERIFY(Dialoge.Boxen.isEmpty());
+    QVERIFY(Dialoge().Boxen.isEmpty());
   }
 
   void neuMitAenderungNeinVerwirft() {
@@ -252,10 +256,10 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Nein);
+    Dialoge().Frage(TAntwort::Nein);
     H().SBFileNew->click();
-    QCOMPARE(Dialoge.Boxen.size(), 1);
-    PruefeFrage(Dialoge.Boxen[0], Vorher);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    PruefeFrage(Dialoge().Boxen[0], Vorher);
     PruefeLeer();
     QVERIFY(!H().Modified);
   }
@@ -266,11 +270,11 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.Waehle(ziel);
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(ziel);
     H().MainNew->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);
-    QCOMPARE(Dialoge.Boxen[1].Titel, QStringLiteral("Scheibwart - Liste speichern"));
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Scheibwart - Liste speichern"));
     QCOMPARE(LiesBytes(ziel), LiesBytes(pfad));
     PruefeLeer();
   }
@@ -282,21 +286,21 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.BrichAb();
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().BrichAb();
     H().MainNew->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
     QCOMPARE(H().DatBas->FilmCount(), 3);
     QCOMPARE(H().LBFilmeW->Count(), 2);
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
     QVERIFY(H().Modified);
 
-    Dialoge.Vergiss();
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.Waehle(Pfad(*Ordner, "fehlt/neu.swl"));
+    Dialoge().Vergiss();
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(Pfad(*Ordner, "fehlt/neu.swl"));
     H().MainNew->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 3);
-    PruefeFehlerbox(Dialoge.Boxen[2], QStringLiteral("Datei nicht gefunden."));
+    QCOMPARE(Dialoge().Boxen.size(), 3);
+    PruefeFehlerbox(Dialoge().Boxen[2], QStringLiteral("Datei nicht gefunden."));
     QCOMPARE(H().DatBas->FilmCount(), 3);
     QCOMPARE(H().LBFilme->Count(), 3);
     QVERIFY(H().Modified);
@@ -306,11 +310,11 @@ private slots:
   void neuGehtWeiterWennNichtsZuSpeichernWar() {
     Starte();
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.Waehle(Pfad(*Ordner, "leer.swl"));
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(Pfad(*Ordner, "leer.swl"));
     H().MainNew->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 3);
-    PruefeNichtsZuSpeichern(Dialoge.Boxen[2]);
+    QCOMPARE(Dialoge().Boxen.size(), 3);
+    PruefeNichtsZuSpeichern(Dialoge().Boxen[2]);
     QVERIFY(!QFile::exists(Pfad(*Ordner, "leer.swl")));
     PruefeLeer();
     QVERIFY(!H().Modified);
@@ -320,10 +324,10 @@ private slots:
     const QString pfad = Pfad(*Ordner, "Sammlung.swl");
     Schreibe(pfad, Beispiel());
     Starte();
-    Dialoge.Waehle(pfad);
+    Dialoge().Waehle(pfad);
     Taste(Qt::Key_O);
-    QCOMPARE(Dialoge.Boxen.size(), 1);
-    const TGezeigteBox& box = Dialoge.Boxen[0];
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    const TGezeigteBox& box = Dialoge().Boxen[0];
     QCOMPARE(box.Art, TGezeigteBox::TArt::Datei);
     QCOMPARE(box.DateiArt, TDateiDialog::TArt::Oeffnen);
     QCOMPARE(box.Titel, QStringLiteral("Scheibwart - Liste öffnen"));
@@ -335,10 +339,10 @@ private slots:
     PruefeBeispielGeladen(pfad);
 
     // The dialog proposes the file chosen last; the tool button opens it too.
-    Dialoge.Vergiss();
-    Dialoge.BrichAb();
+    Dialoge().Vergiss();
+    Dialoge().BrichAb();
     H().SBFileLoad->click();
-    QCOMPARE(Dialoge.Boxen[0].Text, pfad);
+    QCOMPARE(Dialoge().Boxen[0].Text, pfad);
     PruefeBeispielGeladen(pfad);  // a cancelled dialog changes nothing
   }
 
@@ -347,14 +351,14 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte();
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Nein);
-    Dialoge.Waehle(pfad);
-    Dialoge.Frage(TAntwort::Nein);
+    Dialoge().Frage(TAntwort::Nein);
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
     H().MainLoad->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 3);
-    PruefeFrage(Dialoge.Boxen[0], Vorher);
-    QCOMPARE(Dialoge.Boxen[1].Art, TGezeigteBox::TArt::Datei);
-    PruefeFrage(Dialoge.Boxen[2], Vorher);
+    QCOMPARE(Dialoge().Boxen.size(), 3);
+    PruefeFrage(Dialoge().Boxen[0], Vorher);
+    QCOMPARE(Dialoge().Boxen[1].Art, TGezeigteBox::TArt::Datei);
+    PruefeFrage(Dialoge().Boxen[2], Vorher);
     PruefeBeispielGeladen(pfad);
   }
 
@@ -363,11 +367,11 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.BrichAb();
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().BrichAb();
     H().MainLoad->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);  // no open dialog after the cancelled save
-    QCOMPARE(Dialoge.Boxen[1].DateiArt, TDateiDialog::TArt::Speichern);
+    QCOMPARE(Dialoge().Boxen.size(), 2);  // no open dialog after the cancelled save
+    QCOMPARE(Dialoge().Boxen[1].DateiArt, TDateiDialog::TArt::Speichern);
     QVERIFY(H().Modified);
     QCOMPARE(H().DatBas->FilmCount(), 3);
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
@@ -377,20 +381,20 @@ private slots:
     const QString pfad = Pfad(*Ordner, "Sammlung.swl");
     Schreibe(pfad, Beispiel());
     Starte({pfad});
-    Dialoge.Waehle(Pfad(*Ordner, "neu.swl"));
+    Dialoge().Waehle(Pfad(*Ordner, "neu.swl"));
     H().MainLoad->trigger();
     PruefeLeer();
-    QCOMPARE(Dialoge.Boxen.size(), 1);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
   }
 
   void oeffnenEinerBeschaedigtenDatei() {
     const QString pfad = Pfad(*Ordner, "kaputt.swl");
     SchreibBytes(pfad, QByteArray(5000, 'z'));
     Starte();
-    Dialoge.Waehle(pfad);
+    Dialoge().Waehle(pfad);
     H().MainLoad->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);
-    PruefeFehlerbox(Dialoge.Boxen[1], QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    PruefeFehlerbox(Dialoge().Boxen[1], QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
     QCOMPARE(H().DatBas->FilmCount(), 1);  // the one complete record
     PruefeListenWieStore();
@@ -404,10 +408,10 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Waehle(ziel);
+    Dialoge().Waehle(ziel);
     Taste(Qt::Key_S);
-    QCOMPARE(Dialoge.Boxen.size(), 1);
-    const TGezeigteBox& box = Dialoge.Boxen[0];
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    const TGezeigteBox& box = Dialoge().Boxen[0];
     QCOMPARE(box.DateiArt, TDateiDialog::TArt::Speichern);
     QCOMPARE(box.Titel, QStringLiteral("Scheibwart - Liste speichern"));
     QCOMPARE(box.Filter, QStringLiteral("Scheibwart - Listen *.swl|*.swl"));
@@ -420,10 +424,10 @@ private slots:
     QVERIFY(!H().Modified);
 
     // Save always asks for the name and works without changes, too.
-    Dialoge.Vergiss();
-    Dialoge.Waehle(pfad);
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
     H().SBFileSave->click();
-    QCOMPARE(Dialoge.Boxen[0].Text, ziel);
+    QCOMPARE(Dialoge().Boxen[0].Text, ziel);
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
   }
 
@@ -449,7 +453,7 @@ private slots:
     QCOMPARE(H().LBVerleih->Item(2), QStringLiteral("x"));
     QCOMPARE(H().LBFilmeW->Count(), 2);
     QCOMPARE(H().LBFilmeW->Item(0), QStringLiteral("x"));
-    Dialoge.Waehle(ziel);
+    Dialoge().Waehle(ziel);
     Taste(Qt::Key_S);
     QCOMPARE(LiesBytes(ziel), datei);
   }
@@ -458,10 +462,10 @@ private slots:
     Starte();
     H().Modified = true;
     const QString ziel = Pfad(*Ordner, "leer.swl");
-    Dialoge.Waehle(ziel);
+    Dialoge().Waehle(ziel);
     H().MainSave->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);
-    PruefeNichtsZuSpeichern(Dialoge.Boxen[1]);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    PruefeNichtsZuSpeichern(Dialoge().Boxen[1]);
     QVERIFY(!QFile::exists(ziel));
     QVERIFY(H().Modified);
     QCOMPARE(H().windowTitle(), TitleNoFile());
@@ -472,15 +476,15 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Waehle(Pfad(*Ordner, "fehlt/Sammlung.swl"));
+    Dialoge().Waehle(Pfad(*Ordner, "fehlt/Sammlung.swl"));
     H().MainSave->trigger();
-    QCOMPARE(Dialoge.Boxen.size(), 2);
-    PruefeFehlerbox(Dialoge.Boxen[1], QStringLiteral("Datei nicht gefunden."));
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    PruefeFehlerbox(Dialoge().Boxen[1], QStringLiteral("Datei nicht gefunden."));
     QVERIFY(H().Modified);
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
 
-    Dialoge.Vergiss();
-    Dialoge.BrichAb();
+    Dialoge().Vergiss();
+    Dialoge().BrichAb();
     H().MainSave->trigger();
     QVERIFY(H().Modified);
   }
@@ -488,17 +492,17 @@ private slots:
   void schliessenOhneAenderungFragtNicht() {
     Starte();
     QVERIFY(H().close());
-    QVERIFY(Dialoge.Boxen.isEmpty());
+    QVERIFY(Dialoge().Boxen.isEmpty());
   }
 
   void schliessenMitAenderungNein() {
     Starte();
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Nein);
+    Dialoge().Frage(TAntwort::Nein);
     H().MainClose->trigger();
     QVERIFY(!H().isVisible());
-    QCOMPARE(Dialoge.Boxen.size(), 1);
-    PruefeFrage(Dialoge.Boxen[0], Beenden);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    PruefeFrage(Dialoge().Boxen[0], Beenden);
   }
 
   void schliessenMitAenderungJaSpeichert() {
@@ -507,8 +511,8 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.Waehle(ziel);
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(ziel);
     QVERIFY(H().close());
     QCOMPARE(LiesBytes(ziel), LiesBytes(pfad));
   }
@@ -518,15 +522,15 @@ private slots:
     Schreibe(pfad, Beispiel());
     Starte({pfad});
     H().Modified = true;
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.BrichAb();
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().BrichAb();
     QVERIFY(!H().close());
     QVERIFY(H().isVisible());
 
-    Dialoge.Frage(TAntwort::Ja);
-    Dialoge.Waehle(Pfad(*Ordner, "fehlt/x.swl"));
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(Pfad(*Ordner, "fehlt/x.swl"));
     QVERIFY(!H().close());
-    PruefeFehlerbox(Dialoge.Boxen.last(), QStringLiteral("Datei nicht gefunden."));
+    PruefeFehlerbox(Dialoge().Boxen.last(), QStringLiteral("Datei nicht gefunden."));
     QVERIFY(H().isVisible());
     QVERIFY(H().Modified);
   }

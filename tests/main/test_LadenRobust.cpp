@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ListBox.h"
 #include "support/ScriptedDialoge.h"
+#include "support/Testumgebung.h"
 #include "support/Testordner.h"
 
 #include <QAction>
@@ -21,15 +22,16 @@
 class TestLadenRobust : public QObject {
   Q_OBJECT
 
-  TScriptedDialoge Dialoge;
+  std::unique_ptr<TTestumgebung> Umwelt;
+  TScriptedDialoge& Dialoge() { return Umwelt->Dialoge; }
   std::unique_ptr<TProgramm> Programm;
   QTemporaryDir Ordner;
 
   TFHaupt& H() { return Programm->Haupt(); }
 
   void Oeffne(const QString& pfad) {
-    Dialoge.Vergiss();
-    Dialoge.Waehle(pfad);
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
     H().MainLoad->trigger();
   }
 
@@ -75,22 +77,23 @@ class TestLadenRobust : public QObject {
 
   // The one box a failed load shows.
   void PruefeFehlerbox(const QString& text) {
-    QCOMPARE(Dialoge.Boxen.size(), 2);  // the open dialog, then the error
-    QCOMPARE(Dialoge.Boxen[1].Titel, QStringLiteral("Scheibwart v1.0"));
-    QCOMPARE(Dialoge.Boxen[1].Text, text);
-    QCOMPARE(Dialoge.Boxen[1].Symbol, TSymbol::Stop);
+    QCOMPARE(Dialoge().Boxen.size(), 2);  // the open dialog, then the error
+    QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Scheibwart v1.0"));
+    QCOMPARE(Dialoge().Boxen[1].Text, text);
+    QCOMPARE(Dialoge().Boxen[1].Symbol, TSymbol::Stop);
   }
 
 private slots:
   void init() {
-    Dialoge = TScriptedDialoge{};
-    Programm = std::make_unique<TProgramm>(Dialoge, QStringList{});
+    Umwelt = std::make_unique<TTestumgebung>();
+    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung());
     Programm->Start();
   }
 
   void cleanup() {
-    QCOMPARE(Dialoge.Unerwartet, 0);
+    const int unerwartet = Dialoge().Unerwartet;
     Programm.reset();
+    QCOMPARE(unerwartet, 0);
   }
 
   // Random files, biased towards markers and plausible lengths so that every
@@ -125,7 +128,7 @@ private slots:
       SchreibBytes(pfad, bytes);
       Oeffne(pfad);
       const bool ganz = bytes.size() % static_cast<qsizetype>(Sammlungsdatei::RecordSize) == 0;
-      QCOMPARE(Dialoge.Boxen.size(), ganz ? 1 : 2);
+      QCOMPARE(Dialoge().Boxen.size(), ganz ? 1 : 2);
       if (!ganz) PruefeFehlerbox(QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
       QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
       PruefeStimmig(bytes);
@@ -136,7 +139,7 @@ private slots:
     const QString pfad = Ordner.filePath(QStringLiteral("leer.swl"));
     SchreibBytes(pfad, {});
     Oeffne(pfad);
-    QCOMPARE(Dialoge.Boxen.size(), 1);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
     PruefeStimmig({});
   }
@@ -149,7 +152,7 @@ private slots:
     SchreibBytes(pfad, bytes);
     QVERIFY(QFile::setPermissions(pfad, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     Oeffne(pfad);
-    QCOMPARE(Dialoge.Boxen.size(), 1);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
     PruefeStimmig(bytes);
   }
 
@@ -181,7 +184,7 @@ private slots:
 
     // Open simply finds no file under such names.
     Oeffne(zuLang);
-    QCOMPARE(Dialoge.Boxen.size(), 1);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
     PruefeStimmig({});
   }
 

@@ -1,0 +1,47 @@
+#include "platform/Bauteile.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace Bauteile {
+
+QGroupBox* Gruppe(QWidget* eltern, const char* name, const QString& titel, int links, int oben,
+                  int breite, int hoehe, const QFont& schrift) {
+  auto* gruppe = Erzeuge<QGroupBox>(eltern, name, links, oben, breite, hoehe);
+  gruppe->setTitle(titel);
+  gruppe->setFont(schrift);
+  return gruppe;
+}
+
+QLabel* Beschriftung(QWidget* eltern, const QString& text, int links, int oben,
+                     const QFont& schrift, const char* name) {
+  auto* label = new QLabel(text, eltern);
+  if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+  label->setFont(schrift);
+  label->move(links, oben);
+  label->adjustSize();
+  return label;
+}
+
+QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,
+                   int breite, int hoehe, const QFont& schrift) {
+  auto* knopf = Erzeuge<QToolButton>(eltern, name, links, oben, breite, hoehe);
+  knopf->setText(text);
+  knopf->setFont(schrift);
+  knopf->setAutoRaise(true);
+  knopf->setFocusPolicy(Qt::NoFocus);
+  Aussehen::Handzeiger(knopf);
+  return knopf;
+}
+
+QToolButton* Bildknopf(QWidget* eltern, const char* name, const QIcon& bild, int links, int oben,
+                       int breite, int hoehe) {
+  auto* knopf = Knopf(eltern, name, QString(), links, oben, breite, hoehe);
+  knopf->setIcon(bild);
+  knopf->setIconSize(QSize(16, 16));
+  return knopf;
+}
+
+}  // namespace Bauteile

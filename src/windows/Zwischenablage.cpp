@@ -1,0 +1,6 @@
+#include "windows/Zwischenablage.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void TQtZwischenablage::SetzeText(const QString& text) { QGuiApplication::clipboard()->setText(text); }

@@ -1,0 +1,75 @@
+// The statistics panel follows the collection; its copy button puts the
+// figures on the clipboard.
+
+#include "main/Programm.h"
+#include "model/USammlungsdatei.h"
+#include "support/Testordner.h"
+#include "support/Testumgebung.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+class TestStatistik : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TTestumgebung> Umwelt;
+  std::unique_ptr<TProgramm> Programm;
+  QTemporaryDir Daten;
+
+  TFHaupt& H() { return Programm->Haupt(); }
+
+  QStringList Labels() {
+    return {H().LSF->text(), H().LSFW->text(), H().LSS->text(), H().LSSW->text(), H().LSV->text()};
+  }
+
+private slots:
+  void init() {
+    Programm.reset();
+    Umwelt = std::make_unique<TTestumgebung>();
+  }
+
+  void cleanup() { Programm.reset(); }
+
+  void panelUndZwischenablage() {
+    TSammlung s;
+    s.Filme = {{"Das Boot", "2", "", "", ""}, {"Heimat", "", "", "", ""}, {"Faust", "viele", "", "", ""}};
+    s.Spiele = {{"Myst", "3", "", ""}};
+    s.Verleih = {"a", "b"};
+    s.SpielWuensche = {"Gothic II"};
+    const QString pfad = Daten.filePath(QStringLiteral("s.swl"));
+    SchreibBytes(pfad, AlsBytes(EncodeSammlung(s)));
+
+    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung({pfad}));
+    QCOMPARE(Labels(), QStringList({"##", "##", "##", "##", "##"}));  // until the first showing
+    Programm->Start();
+    QCOMPARE(Labels(), QStringList({"3 (4 CDs)", "0", "1 (3 CDs)", "1", "2"}));
+
+    H().SpeedButton1->click();
+    H().SpeedButton1->click();
+    const QString text = QStringLiteral(
+        "Es befinden sich 3 Filme in Ihrer CD-Sammlung.\r\n"
+        "Das sind insgesamt 3 CDs.\r\n"
+        " \r\n"
+        "Es befinden sich 1 Spiele in Ihrer CD-Sammlung.\r\n"
+        "Das sind insgesamt 3 CDs.\r\n"
+        " \r\n"
+        "Es befinden sich 0 Einträge in Ihrer Film-Wunschliste.\r\n"
+        " \r\n"
+        "Es befinden sich 1 Einträge in Ihrer Spiele-Wunschliste.\r\n"
+        " \r\n"
+        "Es befinden sich 2 Einträge in Ihrer Verleih-Liste.\r\n");
+    QCOMPARE(Umwelt->Zwischenablage.Texte, QStringList({text, text}));
+    QCOMPARE(Labels(), QStringList({"3 (4 CDs)", "0", "1 (3 CDs)", "1", "2"}));
+    QVERIFY(!H().Modified);
+
+    H().MainNew->trigger();
+    QCOMPARE(Labels(), QStringList({"0 (0 CDs)", "0", "0 (0 CDs)", "0", "0"}));
+  }
+};
+
+QTEST_MAIN(TestStatistik)
+#include "test_Statistik.moc"

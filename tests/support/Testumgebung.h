@@ -1,0 +1,40 @@
+#pragma once
+// Everything a window test hands the program instead of the real desktop:
+// scripted dialogs, recording shell and clipboard, and a program folder of
+// its own (where setup.ini goes).
+
+#include "main/Umgebung.h"
+#include "support/ScriptedDialoge.h"
+#include "windows/Shell.h"
+#include "windows/Zwischenablage.h"
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TAufzeichnendeShell final : public TShell {
+public:
+  QList<QPair<QString, QString>> Aufrufe;  // item, folder
+  void Oeffnen(const QString& item, const QString& verzeichnis) override {
+    Aufrufe << qMakePair(item, verzeichnis);
+  }
+};
+
+class TAufzeichnendeZwischenablage final : public TZwischenablage {
+public:
+  QStringList Texte;
+  void SetzeText(const QString& text) override { Texte << text; }
+};
+
+struct TTestumgebung {
+  TScriptedDialoge Dialoge;
+  TAufzeichnendeShell Shell;
+  TAufzeichnendeZwischenablage Zwischenablage;
+  QTemporaryDir Programmordner;
+
+  TUmgebung Umgebung(const QStringList& argumente = {}) {
+    return {Dialoge, Shell, Zwischenablage, argumente, Programmordner.path() + QLatin1Char('/')};
+  }
+  QString SetupPfad() const { return Programmordner.path() + QStringLiteral("//setup.ini"); }
+};
