@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -26,6 +27,7 @@ class QStatusBar;
 class QToolButton;
 class TDialoge;
 class TListBox;
+struct TExportQuelle;
 class TFOptionen;
 class TFFInfo;
 class TFVersion;
@@ -67,6 +69,9 @@ public:
 
   TDateiDialog OpenDialog;
   TDateiDialog SaveDialog;
+  TDateiDialog SaveDialogtxt;
+  TDateiDialog SaveDialoghtml;
+  TDateiDialog SaveDialogdif;  // shared by the film and the game export
 
   // Main menu.
   QAction* MainNew;
@@ -159,6 +164,23 @@ public:
 
   QStatusBar* StatusBar;
 
+  // Context menus of the five lists.
+  QMenu* PopupMenuFilme;
+  QMenu* PopupMenuSpiele;
+  QMenu* PopupMenuFilmeW;
+  QMenu* PopupMenuSpieleW;
+  QMenu* PopupMenuV;
+  QAction* FilmePopupMSuchen;
+  QAction* SpielePopupMSuchen;
+  QMenu* Sortieren1;  // films
+  QMenu* MenuItem1;   // games
+  QAction* FilmePopupMWadd;
+  QAction* FilmePopupMWdel;
+  QAction* SpielePopupMWadd;
+  QAction* SpielePopupMWdel;
+  QAction* MenuItem2;  // lending list: add
+  QAction* MenuItem6;  // lending list: delete
+
   // Lifecycle.
   void FormCreate();
   void FormShow();
@@ -178,6 +200,13 @@ public:
   void SBOptionenClick();
   void info1Click();
   void SBInfoClick();
+  // Exports and the web film lookup.
+  void txtexportClick();
+  void HTMLDateihtmhtml1Click();
+  void ExportDifFilmClick();
+  void ExportDifSpielClick();
+  void SpeedButtonkinoClick();
+
   // Recomputes the statistics panel from the store and the list boxes.
   void SBStatistikClick();
   // Puts the statistics, as a few sentences, on the clipboard.
@@ -186,6 +215,50 @@ public:
   // Selection of a film or game line: the record into the edits, its number.
   void LBFilmeClick();
   void LBSpieleClick();
+
+  // Editing films and games.
+  void SBFilmaddClick();
+  void SBSpieladdClick();
+  void Film1Click();
+  void Spiel2Click();
+  void SBFilmchangeClick();
+  void SBSpielchangeClick();
+  void SBFilmdelClick();
+  void SBSpieldelClick();
+  void Film2Click();
+  void Spiel1Click();
+  void SBFilmupClick();
+  void SBFilmdownClick();
+  void SBSpielupClick();
+  void SBSpieldownClick();
+  void Suche1Click();
+  void FilmePopupMSuchenClick();
+  void SpielePopupMSuchenClick();
+
+  // Wish lists and the lending list.
+  void SBVerleihaddClick();
+  void SBVerleihdelClick();
+  void MenuItem2Click();
+  void MenuItem6Click();
+  void SBFilmWaddClick();
+  void SBFilmWdelClick();
+  void FilmePopupMWaddClick();
+  void FilmePopupMWdelClick();
+  void SBSpielWaddClick();
+  void SBSpielWdelClick();
+  void SpielePopupMWaddClick();
+  void SpielePopupMWdelClick();
+  void SBFilmVerleihClick();
+  void SBSpielVerleihClick();
+  void LBVerleihDblClick();
+  void LBFilmeWDblClick();
+  void LBSpieleWDblClick();
+
+  // Hiding and showing the lending list with the statistics, and the wish lists.
+  void ToolButtonVerleihListeClick();
+  void VerleihListeanzeigenClick();
+  void ToolButtonFilmeSpieleWausblendenClick();
+  void WunschlistefrFilmeSpieleanzeigen1Click();
 
   // Reads a collection file into the empty store and list boxes.
   void LoadCollection(const QString& pfad);
@@ -219,12 +292,52 @@ private:
   bool VorherSpeichern(TFrage frage);
   // The New command; false when it was abandoned by its question.
   bool Neu();
-  void SetzeSammlungsknoepfe(bool filme, bool an);
+
+  // One editing panel's controls; films and games differ only in these.
+  struct TPanel {
+    TListBox* Liste;
+    QLineEdit* Name;
+    QLabel* Num;
+    std::array<QToolButton*, 5> Knoepfe;  // change, delete, up, down, lend
+    void (TFHaupt::*Fuelle)();
+    void (TFHaupt::*Click)();
+  };
+  TPanel FilmPanel();
+  TPanel SpielPanel();
+  // The five buttons that work only while the panel's list has lines.
+  static void Freigeben(const TPanel& panel, bool an);
+  // The record commands shared by both panels; TSeite says how a film or a
+  // game reaches the store and the edits.
+  template <class TSeite> void Hinzufuegen();
+  template <class TSeite> void Aendern();
+  template <class TSeite> void Loeschen();
+  template <class TSeite> void Verschieben(bool nachOben);
+
+  // One of the three text lists with its delete button.
+  void NotizHinzufuegen(TListBox* liste, QToolButton* loeschen, const QString& titel);
+  void NotizLoeschen(TListBox* liste, QToolButton* loeschen);
+  void NotizZeigen(TListBox* liste);
+  void Verleihen(TListBox* sammlung);
+
+  void BaueKontextmenues();
+  void BaueHinweise();
+  void Sortiere(bool filme, int schluessel, bool aufsteigend);
+  // Client size and the Tab stops of the lists that a toggle hides.
+  void SetzeClientgroesse(int breite, int hoehe);
   // Rebuild a list box from the store, one row text per record.
   void FuelleFilmliste();
   void FuelleSpielliste();
   // The collection and the three lists as the file holds them.
   TSammlung Sammlung() const;
+  // A list box's entries in code page 1252, top to bottom.
+  static std::vector<std::string> Eintraege(const TListBox* liste);
+
+  // Asks for the file, writes the lines, offers to open the file.
+  void Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
+                  const QString& erfolg);
+  // The text and HTML reports' frame: nothing to export when all lists are empty.
+  void ExportiereBericht(TDateiDialog& dialog,
+                         std::vector<std::string> (*zeilen)(const TExportQuelle&));
 
   TUmgebung Umgebung;
   TDialoge& Dialoge;

@@ -7,6 +7,7 @@
 #include "main/Fenstertitel.h"
 #include "platform/Aussehen.h"
 #include "platform/Bauteile.h"
+#include "platform/Cp1252Eingabe.h"
 #include "platform/ListBox.h"
 
 #include <QComboBox>
@@ -40,6 +41,7 @@ QLineEdit* Edit(QWidget* eltern, const char* name, int oben) {
   auto* edit = Erzeuge<QLineEdit>(eltern, name, 88, oben, 177, 21);
   edit->setFont(Aussehen::SansSerif());
   Aussehen::Feldfarben(edit);
+  NurCp1252(edit);
   return edit;
 }
 
@@ -53,6 +55,7 @@ QComboBox* Kombi(QWidget* eltern, const char* name, int oben, const QStringList&
   kombi->setMaxVisibleItems(zeilen);
   kombi->setCurrentIndex(-1);
   kombi->setEditText(QString());
+  NurCp1252(kombi);
   Aussehen::Feldfarben(kombi, Qt::black);
   return kombi;
 }
@@ -78,7 +81,7 @@ struct TPanelNamen {
   const char* Num;
 };
 
-struct TPanel {
+struct TPanelTeile {
   QGroupBox* Box;
   TListBox* Liste;
   QLineEdit* Name;
@@ -90,9 +93,9 @@ struct TPanel {
   QLabel* Num;
 };
 
-TPanel BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& namen,
+TPanelTeile BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& namen,
                  const QStringList& genres, int genreZeilen) {
-  TPanel p{};
+  TPanelTeile p{};
   p.Box = Gruppe(flaeche, namen.Box, namen.Titel, namen.Links, 16, 281, 409, Aussehen::SansSerif(true));
 
   // Created in the Tab order: list, name, count, format, genre, comment.
@@ -183,7 +186,7 @@ void TFHaupt::BaueFenster() {
   setStatusBar(StatusBar);
 
   // The client area (below the menu, status bar included) is 907 x 654.
-  setFixedSize(ClientBreite, menuBar()->sizeHint().height() + ClientHoehe);
+  SetzeClientgroesse(ClientBreite, ClientHoehe);
 }
 
 void TFHaupt::BaueWerkzeugspalte(QWidget* flaeche) {
@@ -202,7 +205,7 @@ void TFHaupt::BaueWerkzeugspalte(QWidget* flaeche) {
 }
 
 void TFHaupt::BauePanels(QWidget* flaeche) {
-  const TPanel filme = BauePanel(
+  const TPanelTeile filme = BauePanel(
       this, flaeche,
       {"GBFilme", QStringLiteral(" Filme : "), 16, "LBFilme", QStringLiteral("Film :"), "EFFilm",
        "EFCDAnzahl", "EFCDFormat", "EFGenre", "EFKommentar", "SBFilmadd", "SBFilmchange",
@@ -230,7 +233,7 @@ void TFHaupt::BauePanels(QWidget* flaeche) {
   SBFilmVerleih = filme.Verleih;
   LBFilmNum = filme.Num;
 
-  const TPanel spiele = BauePanel(
+  const TPanelTeile spiele = BauePanel(
       this, flaeche,
       {"GroupBox2", QStringLiteral(" Spiele : "), 320, "LBSpiele", QStringLiteral("Spiel :"),
        "ESSpiel", "ESCDAnzahl", nullptr, "ESGenre", "ESKommentar", "SBSpieladd", "SBSpielchange",

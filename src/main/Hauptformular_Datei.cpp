@@ -17,13 +17,6 @@ namespace {
 
 std::string Dateiname(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
 
-std::vector<std::string> Eintraege(const TListBox* liste) {
-  std::vector<std::string> eintraege;
-  eintraege.reserve(static_cast<std::size_t>(liste->Count()));
-  for (int i = 0; i < liste->Count(); ++i) eintraege.push_back(NachCp1252(liste->Item(i)));
-  return eintraege;
-}
-
 void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
   QStringList zeilen;
   zeilen.reserve(static_cast<qsizetype>(eintraege.size()));
@@ -32,6 +25,13 @@ void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
 }
 
 }  // namespace
+
+std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
+  std::vector<std::string> eintraege;
+  eintraege.reserve(static_cast<std::size_t>(liste->Count()));
+  for (int i = 0; i < liste->Count(); ++i) eintraege.push_back(NachCp1252(liste->Item(i)));
+  return eintraege;
+}
 
 TSammlung TFHaupt::Sammlung() const {
   TSammlung sammlung;
@@ -100,15 +100,11 @@ void TFHaupt::LoadCollection(const QString& pfad) {
   FuelleFilmliste();
   FuelleSpielliste();
 
-  if (LBFilme->Count() > 0) {
-    LBFilme->SetItemIndex(0);
-    SetzeSammlungsknoepfe(true, true);
-    LBFilmeClick();
-  }
-  if (LBSpiele->Count() > 0) {
-    LBSpiele->SetItemIndex(0);
-    SetzeSammlungsknoepfe(false, true);
-    LBSpieleClick();
+  for (const TPanel& panel : {FilmPanel(), SpielPanel()}) {
+    if (panel.Liste->Count() == 0) continue;
+    panel.Liste->SetItemIndex(0);
+    Freigeben(panel, true);
+    (this->*panel.Click)();
   }
   const std::pair<TListBox*, QToolButton*> listen[] = {
       {LBVerleih, SBVerleihdel}, {LBFilmeW, SBFilmWdel}, {LBSpieleW, SBSpielWdel}};

@@ -24,10 +24,15 @@
 TFHaupt::TFHaupt(const TUmgebung& umgebung)
     : OpenDialog(TDateiDialog::TArt::Oeffnen, umgebung.Dialoge, this),
       SaveDialog(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
+      SaveDialogtxt(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
+      SaveDialoghtml(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
+      SaveDialogdif(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
       Umgebung(umgebung),
       Dialoge(umgebung.Dialoge) {
   setObjectName(QStringLiteral("FHaupt"));
   BaueFenster();
+  BaueKontextmenues();
+  BaueHinweise();
   VerbindeBefehle();
   FormCreate();
 }
@@ -36,8 +41,8 @@ TFHaupt::~TFHaupt() { FormDestroy(); }
 
 void TFHaupt::FormCreate() {
   DatBas = std::make_unique<TDatBas>();
-  SortTreeF = std::make_unique<TDBSortTreeF>();
-  SortTreeS = std::make_unique<TDBSortTreeS>();
+  SortTreeF = std::make_unique<TDBSortTreeF>(*DatBas);
+  SortTreeS = std::make_unique<TDBSortTreeS>(*DatBas);
 
   const QString filter = QStringLiteral("Scheibwart - Listen *.swl|*.swl");
   OpenDialog.Title = QStringLiteral("Scheibwart - Liste öffnen");
@@ -49,6 +54,22 @@ void TFHaupt::FormCreate() {
     dialog->FileName = QStringLiteral("Scheibwart Liste");
   }
   SaveDialog.OverwritePrompt = true;
+
+  SaveDialogtxt.Title = QStringLiteral("als Textdatei exportieren");
+  SaveDialogtxt.Filter = QStringLiteral("Textdateien (*.txt)|*.txt|alle Dateien (*.*)|*.*");
+  SaveDialogtxt.DefaultExt = QStringLiteral("txt");
+  SaveDialoghtml.Title = QStringLiteral("als HTML-Datei exportieren");
+  SaveDialoghtml.Filter =
+      QStringLiteral("HTML-Dateien (*.html)|*.html|HTM-Dateien (*.htm)|*.htm|alle Dateien (*.*)|*.*");
+  SaveDialoghtml.DefaultExt = QStringLiteral("html");
+  SaveDialogdif.Title = QStringLiteral("als Exceldatei exportieren");
+  SaveDialogdif.Filter = QStringLiteral("Excel-Dateien (*.dif)|*.dif");
+  SaveDialogdif.DefaultExt = QStringLiteral("dif");
+  for (TDateiDialog* dialog : {&SaveDialogtxt, &SaveDialoghtml, &SaveDialogdif}) {
+    dialog->InitialDir = QStringLiteral(".");
+    dialog->FileName = QStringLiteral("Scheibwart Liste");
+    dialog->OverwritePrompt = true;
+  }
 
   SetupIni = std::make_unique<TSetupIni>(Umgebung.ProgrammVerzeichnis);
 }
@@ -137,8 +158,8 @@ bool TFHaupt::Neu() {
   DatBas->ClearSpiele();
   for (TListBox* liste : {LBVerleih, LBSpiele, LBFilme, LBFilmeW, LBSpieleW}) liste->Clear();
   Modified = false;
-  SetzeSammlungsknoepfe(true, false);
-  SetzeSammlungsknoepfe(false, false);
+  Freigeben(FilmPanel(), false);
+  Freigeben(SpielPanel(), false);
   for (QToolButton* knopf : {SBVerleihdel, SBFilmWdel, SBSpielWdel}) knopf->setEnabled(false);
   SBStatistikClick();
   LBFilmNum->setText(QStringLiteral("0"));
@@ -153,13 +174,6 @@ bool TFHaupt::Neu() {
 void TFHaupt::MainNewClick() { Neu(); }
 void TFHaupt::SBFileNewClick() { MainNewClick(); }
 
-void TFHaupt::SetzeSammlungsknoepfe(bool filme, bool an) {
-  QToolButton* const filmKnoepfe[] = {SBFilmchange, SBFilmdel, SBFilmup, SBFilmdown, SBFilmVerleih};
-  QToolButton* const spielKnoepfe[] = {SBSpielchange, SBSpieldel, SBSpielup, SBSpieldown,
-                                       SBSpielVerleih};
-  for (QToolButton* knopf : filme ? filmKnoepfe : spielKnoepfe) knopf->setEnabled(an);
-}
-
 void TFHaupt::Optionen1Click() { Fenster.FOptionen->ShowModal(); }
 void TFHaupt::SBOptionenClick() { Optionen1Click(); }
 void TFHaupt::info1Click() { Fenster.FFInfo->ShowModal(); }
@@ -170,18 +184,73 @@ bool TFHaupt::Befehl(const std::function<void()>& befehl) {
 }
 
 void TFHaupt::VerbindeBefehle() {
-  connect(MainNew, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainNewClick));
-  connect(MainLoad, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainLoadClick));
-  connect(MainSave, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainSaveClick));
-  connect(MainClose, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::MainCloseClick));
-  connect(Optionen1, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::Optionen1Click));
-  connect(info1, &QAction::triggered, this, Geschuetzt(Dialoge, this, &TFHaupt::info1Click));
-  connect(SBFileNew, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileNewClick));
-  connect(SBFileLoad, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileLoadClick));
-  connect(SBFileSave, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBFileSaveClick));
-  connect(SBOptionen, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBOptionenClick));
-  connect(SBInfo, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SBInfoClick));
-  connect(SpeedButton1, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFHaupt::SpeedButton1Click));
-  connect(LBFilme, &TListBox::Click, this, Geschuetzt(Dialoge, this, &TFHaupt::LBFilmeClick));
-  connect(LBSpiele, &TListBox::Click, this, Geschuetzt(Dialoge, this, &TFHaupt::LBSpieleClick));
+  auto verbinde = [this](auto* sender, auto signal, void (TFHaupt::*handler)()) {
+    connect(sender, signal, this, Geschuetzt(Dialoge, this, handler));
+  };
+  const auto menue = &QAction::triggered;
+  const auto knopf = &QToolButton::clicked;
+
+  verbinde(MainNew, menue, &TFHaupt::MainNewClick);
+  verbinde(MainLoad, menue, &TFHaupt::MainLoadClick);
+  verbinde(MainSave, menue, &TFHaupt::MainSaveClick);
+  verbinde(MainClose, menue, &TFHaupt::MainCloseClick);
+  verbinde(txtexport, menue, &TFHaupt::txtexportClick);
+  verbinde(HTMLDateihtmhtml1, menue, &TFHaupt::HTMLDateihtmhtml1Click);
+  verbinde(ExportDifFilm, menue, &TFHaupt::ExportDifFilmClick);
+  verbinde(ExportDifSpiel, menue, &TFHaupt::ExportDifSpielClick);
+  verbinde(Film1, menue, &TFHaupt::Film1Click);
+  verbinde(Spiel2, menue, &TFHaupt::Spiel2Click);
+  verbinde(Film2, menue, &TFHaupt::Film2Click);
+  verbinde(Spiel1, menue, &TFHaupt::Spiel1Click);
+  verbinde(Suche1, menue, &TFHaupt::Suche1Click);
+  verbinde(Optionen1, menue, &TFHaupt::Optionen1Click);
+  verbinde(info1, menue, &TFHaupt::info1Click);
+
+  // The two check marks are flipped by their commands alone: undo the flip
+  // that Qt makes on its own when the menu entry is chosen.
+  for (auto [eintrag, handler] :
+       {std::pair{VerleihListeanzeigen, &TFHaupt::VerleihListeanzeigenClick},
+        std::pair{WunschlistefrFilmeSpieleanzeigen1, &TFHaupt::WunschlistefrFilmeSpieleanzeigen1Click}}) {
+    connect(eintrag, &QAction::triggered, this,
+            [this, eintrag, h = Geschuetzt(Dialoge, this, handler)](bool gesetzt) {
+              eintrag->setChecked(!gesetzt);
+              h();
+            });
+  }
+
+  verbinde(SBFileNew, knopf, &TFHaupt::SBFileNewClick);
+  verbinde(SBFileLoad, knopf, &TFHaupt::SBFileLoadClick);
+  verbinde(SBFileSave, knopf, &TFHaupt::SBFileSaveClick);
+  verbinde(SBOptionen, knopf, &TFHaupt::SBOptionenClick);
+  verbinde(SBInfo, knopf, &TFHaupt::SBInfoClick);
+  verbinde(ToolButtonFilmeSpieleWausblenden, knopf, &TFHaupt::ToolButtonFilmeSpieleWausblendenClick);
+  verbinde(ToolButtonVerleihListe, knopf, &TFHaupt::ToolButtonVerleihListeClick);
+  verbinde(SpeedButton1, knopf, &TFHaupt::SpeedButton1Click);
+  verbinde(SpeedButtonkino, knopf, &TFHaupt::SpeedButtonkinoClick);
+
+  verbinde(SBFilmadd, knopf, &TFHaupt::SBFilmaddClick);
+  verbinde(SBFilmchange, knopf, &TFHaupt::SBFilmchangeClick);
+  verbinde(SBFilmdel, knopf, &TFHaupt::SBFilmdelClick);
+  verbinde(SBFilmup, knopf, &TFHaupt::SBFilmupClick);
+  verbinde(SBFilmdown, knopf, &TFHaupt::SBFilmdownClick);
+  verbinde(SBFilmVerleih, knopf, &TFHaupt::SBFilmVerleihClick);
+  verbinde(SBSpieladd, knopf, &TFHaupt::SBSpieladdClick);
+  verbinde(SBSpielchange, knopf, &TFHaupt::SBSpielchangeClick);
+  verbinde(SBSpieldel, knopf, &TFHaupt::SBSpieldelClick);
+  verbinde(SBSpielup, knopf, &TFHaupt::SBSpielupClick);
+  verbinde(SBSpieldown, knopf, &TFHaupt::SBSpieldownClick);
+  verbinde(SBSpielVerleih, knopf, &TFHaupt::SBSpielVerleihClick);
+
+  verbinde(SBFilmWadd, knopf, &TFHaupt::SBFilmWaddClick);
+  verbinde(SBFilmWdel, knopf, &TFHaupt::SBFilmWdelClick);
+  verbinde(SBSpielWadd, knopf, &TFHaupt::SBSpielWaddClick);
+  verbinde(SBSpielWdel, knopf, &TFHaupt::SBSpielWdelClick);
+  verbinde(SBVerleihadd, knopf, &TFHaupt::SBVerleihaddClick);
+  verbinde(SBVerleihdel, knopf, &TFHaupt::SBVerleihdelClick);
+
+  verbinde(LBFilme, &TListBox::Click, &TFHaupt::LBFilmeClick);
+  verbinde(LBSpiele, &TListBox::Click, &TFHaupt::LBSpieleClick);
+  verbinde(LBVerleih, &TListBox::DblClick, &TFHaupt::LBVerleihDblClick);
+  verbinde(LBFilmeW, &TListBox::DblClick, &TFHaupt::LBFilmeWDblClick);
+  verbinde(LBSpieleW, &TListBox::DblClick, &TFHaupt::LBSpieleWDblClick);
 }

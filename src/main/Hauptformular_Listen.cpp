@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 #include <type_traits>
 
 namespace {
@@ -32,6 +33,22 @@ void Fuelle(TListBox* liste, int anzahl, TGet get) {
 }
 
 }  // namespace
+
+TFHaupt::TPanel TFHaupt::FilmPanel() {
+  return {LBFilme, EFFilm, LBFilmNum,
+          {SBFilmchange, SBFilmdel, SBFilmup, SBFilmdown, SBFilmVerleih},
+          &TFHaupt::FuelleFilmliste, &TFHaupt::LBFilmeClick};
+}
+
+TFHaupt::TPanel TFHaupt::SpielPanel() {
+  return {LBSpiele, ESSpiel, LBSpielNum,
+          {SBSpielchange, SBSpieldel, SBSpielup, SBSpieldown, SBSpielVerleih},
+          &TFHaupt::FuelleSpielliste, &TFHaupt::LBSpieleClick};
+}
+
+void TFHaupt::Freigeben(const TPanel& panel, bool an) {
+  for (QToolButton* knopf : panel.Knoepfe) knopf->setEnabled(an);
+}
 
 void TFHaupt::FuelleFilmliste() {
   Fuelle<TFilmRec>(LBFilme, DatBas->FilmCount(),

@@ -1,16 +1,14 @@
 #pragma once
-// The film sort tree: an unbalanced search tree that exists only while a sort
-// of the films runs, and is empty between sorts.
+// The film sort tree: it exists only while a sort of the films runs, and is
+// empty between sorts. Keys: 1 Name, 2 CDAnzahl, 3 CDFormat, 4 Genre,
+// 5 Kommentar.
 
-#include "model/UDatentypen.h"
+#include "model/UDBSortTree.h"
 
-struct TFilmTreeNode {
-  TFilmRec Rec;
-  TFilmTreeNode* Left = nullptr;
-  TFilmTreeNode* Right = nullptr;
-};
+using TFilmTreeNode = TSortTreeNode<TFilmRec>;
 
-class TDBSortTreeF {
+class TDBSortTreeF : public TDBSortTree<TFilmRec, &TDatBas::FilmCount, &TDatBas::GetFilm,
+                                        &TDatBas::AddFilm, &TDatBas::ClearFilme> {
 public:
-  TFilmTreeNode* Root = nullptr;
+  explicit TDBSortTreeF(TDatBas& datBas) : TDBSortTree(datBas) {}
 };

@@ -1,15 +1,13 @@
 #pragma once
-// The game sort tree, twin of the film sort tree.
+// The game sort tree, twin of the film sort tree. Keys: 1 Name, 2 CDAnzahl,
+// 3 Genre, 4 Kommentar.
 
-#include "model/UDatentypen.h"
+#include "model/UDBSortTree.h"
 
-struct TSpielTreeNode {
-  TSpielRec Rec;
-  TSpielTreeNode* Left = nullptr;
-  TSpielTreeNode* Right = nullptr;
-};
+using TSpielTreeNode = TSortTreeNode<TSpielRec>;
 
-class TDBSortTreeS {
+class TDBSortTreeS : public TDBSortTree<TSpielRec, &TDatBas::SpielCount, &TDatBas::GetSpiel,
+                                        &TDatBas::AddSpiel, &TDatBas::ClearSpiele> {
 public:
-  TSpielTreeNode* Root = nullptr;
+  explicit TDBSortTreeS(TDatBas& datBas) : TDBSortTree(datBas) {}
 };

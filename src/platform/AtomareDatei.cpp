@@ -1,7 +1,6 @@
 #include "platform/AtomareDatei.h"
 
 #include "platform/Dateifehler.h"
-#include "platform/Fehler.h"
 
 #include <cerrno>
 #include <climits>
@@ -9,6 +8,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+EAtomarFehler::EAtomarFehler(TDateiSchritt schritt, int errnum)
+    : EFehler(DateiFehlerText(errnum)), Schritt(schritt) {}
 
 namespace {
 
@@ -19,7 +21,9 @@ std::string Verzeichnis(const std::string& pfad) {
   return pfad.substr(0, schnitt);
 }
 
-[[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
+[[noreturn]] void Scheitern(int errnum, TDateiSchritt schritt = TDateiSchritt::Anlegen) {
+  throw EAtomarFehler(schritt, errnum);
+}
 
 // The file that is to be replaced: symbolic links are followed one by one, so
 // that every link stays and the file at the end of the chain receives the new
@@ -60,29 +64,31 @@ void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t
   const int fd = mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) Scheitern(errno);
 
-  auto aufgeben = [&](int errnum) {
+  auto aufgeben = [&](int errnum, TDateiSchritt schritt) {
     close(fd);
     unlink(temp.c_str());
-    Scheitern(errnum);
+    Scheitern(errnum, schritt);
   };
 
-  if (fchmod(fd, NeueRechte(ziel)) != 0) aufgeben(errno);
+  if (fchmod(fd, NeueRechte(ziel)) != 0) aufgeben(errno, TDateiSchritt::Anlegen);
 
   std::size_t geschrieben = 0;
   while (geschrieben < bytes.size()) {
     const ssize_t n = write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
     if (n < 0) {
       if (errno == EINTR) continue;
-      aufgeben(errno);
+      aufgeben(errno, TDateiSchritt::Schreiben);
     }
     geschrieben += static_cast<std::size_t>(n);
   }
-  if (fsync(fd) != 0) aufgeben(errno);
+  if (fsync(fd) != 0) aufgeben(errno, TDateiSchritt::Schreiben);
   if (close(fd) != 0) {
     const int errnum = errno;
     unlink(temp.c_str());
-    Scheitern(errnum);
+    Scheitern(errnum, TDateiSchritt::Schreiben);
   }
+  // Renaming puts the file under its own name, so it fails as making the file
+  // does: a folder of that name, for instance.
   if (rename(temp.c_str(), ziel.c_str()) != 0) {
     const int errnum = errno;
     unlink(temp.c_str());

@@ -1,13 +1,28 @@
 #pragma once
 // Replacing a file in one step.
 
+#include "platform/Fehler.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// The step of a replacement that failed: putting a file at its place (the
+// temporary one, or the finished one under its own name), or writing out the
+// content.
+enum class TDateiSchritt { Anlegen, Schreiben };
+
+// The failure of SchreibeDateiAtomar: the German failure text of the system
+// error, and the step it happened in.
+class EAtomarFehler : public EFehler {
+public:
+  EAtomarFehler(TDateiSchritt schritt, int errnum);
+  TDateiSchritt Schritt;
+};
+
 // Writes bytes to a temporary file beside pfad, flushes it to disk and then
 // renames it over pfad. On failure the temporary file is removed, any file at
-// pfad is left untouched, and EFehler is thrown with the German failure text.
-// A new file gets the usual permissions; a replaced one keeps its own, and a
-// write-protected one is not replaced.
+// pfad is left untouched, and EAtomarFehler is thrown. A new file gets the
+// usual permissions; a replaced one keeps its own, and a write-protected one
+// is not replaced.
 void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes);

@@ -20,6 +20,12 @@ public:
   virtual TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text,
                            TKnoepfe knoepfe, TSymbol symbol) = 0;
 
+  // The modal text prompt: a caption, a prompt above one field that starts
+  // empty and takes at most 255 characters, "OK" and "Abbrechen". The text, or
+  // nothing when the user cancelled.
+  virtual std::optional<QString> Eingabe(QWidget* besitzer, const QString& titel,
+                                         const QString& prompt) = 0;
+
   // The open or save dialog described by dialog; the chosen full path, or
   // nothing when the user cancelled.
   virtual std::optional<QString> Datei(QWidget* besitzer, const TDateiDialog& dialog) = 0;

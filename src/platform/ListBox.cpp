@@ -38,14 +38,26 @@ QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex
   return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
 }
 
+// The right button only opens the context menu; it selects nothing.
 void TListBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) return event->accept();
   QListWidget::mousePressEvent(event);
   if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr)
     emit Click();
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) return event->accept();
+  QListWidget::mouseReleaseEvent(event);
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event) {
   const int vorher = ItemIndex();
   QListWidget::keyPressEvent(event);
   if (ItemIndex() != vorher) emit Click();
+}
+
+void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  if (event->button() == Qt::LeftButton) emit DblClick();
 }

@@ -23,10 +23,14 @@ public:
 
 signals:
   void Click();
+  // A double click anywhere in the list, on a line or beside the lines.
+  void DblClick();
 
 protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

@@ -1,10 +1,13 @@
 #include "platform/QtDialoge.h"
 
+#include "platform/Cp1252Eingabe.h"
 #include "platform/DateiDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -32,6 +35,21 @@ TAntwort TQtDialoge::Meldung(QWidget* besitzer, const QString& titel, const QStr
   const int antwort = box.exec();
   if (knoepfe == TKnoepfe::Ok) return TAntwort::Ok;
   return antwort == QMessageBox::Yes ? TAntwort::Ja : TAntwort::Nein;
+}
+
+std::optional<QString> TQtDialoge::Eingabe(QWidget* besitzer, const QString& titel,
+                                           const QString& prompt) {
+  QInputDialog box(besitzer);
+  box.setWindowTitle(titel);
+  box.setLabelText(prompt);
+  box.setInputMode(QInputDialog::TextInput);
+  box.setTextValue(QString());
+  if (auto* feld = box.findChild<QLineEdit*>()) {
+    feld->setMaxLength(255);
+    NurCp1252(feld);
+  }
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  return box.textValue();
 }
 
 std::optional<QString> TQtDialoge::Datei(QWidget* besitzer, const TDateiDialog& dialog) {

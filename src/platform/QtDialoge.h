@@ -8,5 +8,7 @@ class TQtDialoge final : public TDialoge {
 public:
   TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text, TKnoepfe knoepfe,
                    TSymbol symbol) override;
+  std::optional<QString> Eingabe(QWidget* besitzer, const QString& titel,
+                                 const QString& prompt) override;
   std::optional<QString> Datei(QWidget* besitzer, const TDateiDialog& dialog) override;
 };

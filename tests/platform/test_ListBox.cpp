@@ -33,6 +33,8 @@ private slots:
     QCOMPARE(liste.ItemIndex(), 1);
     QTest::keyClick(&liste, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(liste.ItemIndex(), 1);
+    QTest::mouseClick(liste.viewport(), Qt::RightButton, Qt::NoModifier, Mitte(liste, 0));
+    QCOMPARE(liste.ItemIndex(), 1);
     QTest::mouseClick(liste.viewport(), Qt::LeftButton, Qt::ControlModifier, Mitte(liste, 2));
     QCOMPARE(liste.ItemIndex(), 2);
   }

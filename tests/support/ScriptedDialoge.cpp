@@ -17,6 +17,20 @@ TAntwort TScriptedDialoge::Meldung(QWidget*, const QString& titel, const QString
   return Antworten.takeFirst();
 }
 
+std::optional<QString> TScriptedDialoge::Eingabe(QWidget*, const QString& titel,
+                                                 const QString& prompt) {
+  TGezeigteBox box;
+  box.Art = TGezeigteBox::TArt::Eingabe;
+  box.Titel = titel;
+  box.Text = prompt;
+  Boxen << box;
+  if (Eingaben.isEmpty()) {
+    ++Unerwartet;
+    return std::nullopt;
+  }
+  return Eingaben.takeFirst();
+}
+
 std::optional<QString> TScriptedDialoge::Datei(QWidget*, const TDateiDialog& dialog) {
   TGezeigteBox box;
   box.Art = TGezeigteBox::TArt::Datei;

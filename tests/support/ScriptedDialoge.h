@@ -11,10 +11,10 @@
 #include <optional>
 
 struct TGezeigteBox {
-  enum class TArt { Meldung, Datei };
+  enum class TArt { Meldung, Eingabe, Datei };
   TArt Art = TArt::Meldung;
   QString Titel;
-  QString Text;                       // message text; for file dialogs the proposed name
+  QString Text;  // message text; the prompt of an input box; a file dialog's proposed name
   TKnoepfe Knoepfe = TKnoepfe::Ok;
   TSymbol Symbol = TSymbol::Keins;
   // File dialogs only: what the dialog was set up with.
@@ -29,17 +29,24 @@ class TScriptedDialoge final : public TDialoge {
 public:
   QList<TGezeigteBox> Boxen;
   QList<TAntwort> Antworten;                    // for Yes/No questions, in order
+  QList<std::optional<QString>> Eingaben;       // for input boxes; nullopt cancels
   QList<std::optional<QString>> Dateiwahlen;    // for file dialogs; nullopt cancels
   int Unerwartet = 0;                           // boxes shown without a scripted answer
 
   TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text, TKnoepfe knoepfe,
                    TSymbol symbol) override;
+  std::optional<QString> Eingabe(QWidget* besitzer, const QString& titel,
+                                 const QString& prompt) override;
   std::optional<QString> Datei(QWidget* besitzer, const TDateiDialog& dialog) override;
 
   // Test helpers.
   void Frage(TAntwort antwort) { Antworten << antwort; }
   void Waehle(const QString& pfad) { Dateiwahlen << pfad; }
   void BrichAb() { Dateiwahlen << std::nullopt; }
-  bool AllesBeantwortet() const { return Antworten.isEmpty() && Dateiwahlen.isEmpty(); }
+  void Tippe(const QString& text) { Eingaben << text; }
+  void BrichEingabeAb() { Eingaben << std::nullopt; }
+  bool AllesBeantwortet() const {
+    return Antworten.isEmpty() && Dateiwahlen.isEmpty() && Eingaben.isEmpty();
+  }
   void Vergiss() { Boxen.clear(); }
 };

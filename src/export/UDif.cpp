@@ -1,0 +1,74 @@
+#include "export/UDif.h"
+
+#include "export/Programmangaben.h"
+#include "export/UDatensaetze.h"
+
+namespace {
+
+using TZeilen = std::vector<std::string>;
+
+// A quoted blank: a bare blank would leave the cell unread.
+const std::string Leerzelle = "\" \"";
+
+std::string InAnfuehrung(const std::string& text) { return "\"" + text + "\""; }
+
+// Record values carry a blank before the closing quote, also when empty.
+std::string Wert(const std::string& text) { return InAnfuehrung(text + " "); }
+
+void Kopfeintrag(TZeilen& zeilen, const std::string& name, int zahl, const std::string& text) {
+  zeilen.insert(zeilen.end(), {name, "0," + std::to_string(zahl), text});
+}
+
+void NeueZeile(TZeilen& zeilen) { zeilen.insert(zeilen.end(), {"-1,0", "BOT"}); }
+
+void Zelle(TZeilen& zeilen, const std::string& wertzeile) {
+  zeilen.insert(zeilen.end(), {"1,0", wertzeile});
+}
+
+// mehrzahl names the records in the title, version is the one the credit
+// names.
+template <class TRec>
+TZeilen DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
+                  const TZeilen& spalten, const std::string& version) {
+  TZeilen zeilen;
+  Kopfeintrag(zeilen, "TABLE", 1, InAnfuehrung("EXCEL"));
+  Kopfeintrag(zeilen, "VECTORS", 18, InAnfuehrung(""));
+  Kopfeintrag(zeilen, "TUPLES", 8, InAnfuehrung(""));
+  Kopfeintrag(zeilen, "DATA", 0, InAnfuehrung(""));
+
+  NeueZeile(zeilen);
+  Zelle(zeilen, Leerzelle);
+  Zelle(zeilen, InAnfuehrung("Die CD-Sammlung enthaelt " + std::to_string(saetze.size()) + " " +
+                             mehrzahl));
+  NeueZeile(zeilen);
+  NeueZeile(zeilen);
+  for (const std::string& spalte : spalten) Zelle(zeilen, InAnfuehrung(spalte));
+  NeueZeile(zeilen);
+
+  for (std::size_t n = 1; n <= saetze.size(); ++n) {
+    NeueZeile(zeilen);
+    Zelle(zeilen, Wert(std::to_string(n)));
+    for (const std::string& feld : Felder(saetze[n - 1])) Zelle(zeilen, Wert(feld));
+  }
+
+  NeueZeile(zeilen);
+  Zelle(zeilen, Leerzelle);
+  NeueZeile(zeilen);
+  Zelle(zeilen, Leerzelle);
+  Zelle(zeilen, InAnfuehrung("Diese CD-Sammlung wurde erstellt mit: Scheibwart " + version +
+                             "  [ " + Programmangaben::Homepage + " ]"));
+  zeilen.insert(zeilen.end(), {"-1,0", "EOD"});
+  return zeilen;
+}
+
+}  // namespace
+
+std::vector<std::string> DifFilmZeilen(const TDatBas& datBas) {
+  return DifZeilen(Filme(datBas), "Filme",
+                   {"Nummer", "Filmname", "CD-Anzahl", "CD-Format", "Genre", "Kommentar"}, "v1.0");
+}
+
+std::vector<std::string> DifSpielZeilen(const TDatBas& datBas) {
+  return DifZeilen(Spiele(datBas), "Spiele", {"Nummer", "Spiel", "CD-Anzahl", "Genre", "Kommentar"},
+                   "v0.2");
+}

@@ -1,0 +1,144 @@
+#pragma once
+// The sort tree shared by films and games: a balanced search tree that is
+// filled from the store by one key, written back in order, and emptied again.
+//
+// A record goes left of a node whose key text is greater (descending: right)
+// and otherwise right (descending: left). So the in-order sequence keeps
+// records of equal key in their store order, and descending is exactly the
+// reverse of ascending. AVL rotations keep that sequence while holding the
+// height, and with it the recursion depth, at about 1.44 log2(n).
+
+#include "model/UDatbas.h"
+#include "model/UDatentypen.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+// Compares two key texts byte by byte as unsigned values, with only A-Z
+// folded to a-z (0xC4 and 0xE4 differ); a prefix is smaller. The result is
+// negative, zero or positive as a is smaller than, equal to or greater than b.
+int CompareSortText(std::string_view a, std::string_view b);
+
+// The key text of a record: key is the 1-based field position in the record
+// (CDAnzahl too is taken as text). Any other key gives the empty text, so all
+// records tie.
+const std::string& SortText(const TFilmRec& film, int key);
+const std::string& SortText(const TSpielRec& spiel, int key);
+
+template <class TRec>
+struct TSortTreeNode {
+  TRec Rec;
+  TSortTreeNode* Left = nullptr;
+  TSortTreeNode* Right = nullptr;
+  int Height = 1;  // of the subtree rooted here
+};
+
+// The store's list of TRec is reached through the four member functions.
+template <class TRec, int (TDatBas::*Count)() const, void (TDatBas::*Get)(int, TRec&) const,
+          void (TDatBas::*Add)(const TRec&), void (TDatBas::*Clear)()>
+class TDBSortTree {
+public:
+  using TNode = TSortTreeNode<TRec>;
+
+  explicit TDBSortTree(TDatBas& datBas) : DatBas(datBas) {}
+  TDBSortTree(const TDBSortTree&) = delete;
+  TDBSortTree& operator=(const TDBSortTree&) = delete;
+  ~TDBSortTree() { ClearTree(); }
+
+  void Sort(int key, bool ascending) {
+    BuildTree(key, ascending);
+    WriteBack();
+    ClearTree();
+  }
+
+  void BuildTree(int key, bool ascending) {
+    TRec rec;
+    const int anzahl = (DatBas.*Count)();
+    for (int i = 1; i <= anzahl; ++i) {
+      (DatBas.*Get)(i, rec);
+      InsertRec(key, rec, ascending);
+    }
+  }
+
+  void InsertRec(int key, const TRec& rec, bool ascending) {
+    Insert(Root, key, SortText(rec, key), rec, ascending);
+  }
+
+  // Replaces the store's list by the records in tree order.
+  void WriteBack() {
+    (DatBas.*Clear)();
+    AddInOrder(Root);
+  }
+
+  void ClearTree() {
+    Release(Root);
+    Root = nullptr;
+  }
+
+  TNode* Root = nullptr;
+
+private:
+  void Insert(TNode*& link, int key, const std::string& text, const TRec& rec, bool ascending) {
+    if (link == nullptr) {
+      link = new TNode{rec};
+      return;
+    }
+    const bool greater = CompareSortText(SortText(link->Rec, key), text) > 0;
+    Insert(greater == ascending ? link->Left : link->Right, key, text, rec, ascending);
+    Rebalance(link);
+  }
+
+  void AddInOrder(const TNode* node) {
+    if (node == nullptr) return;
+    AddInOrder(node->Left);
+    (DatBas.*Add)(node->Rec);
+    AddInOrder(node->Right);
+  }
+
+  static void Release(TNode* node) {
+    if (node == nullptr) return;
+    Release(node->Left);
+    Release(node->Right);
+    delete node;
+  }
+
+  static int Height(const TNode* node) { return node == nullptr ? 0 : node->Height; }
+
+  static void UpdateHeight(TNode* node) {
+    node->Height = 1 + std::max(Height(node->Left), Height(node->Right));
+  }
+
+  static void RotateRight(TNode*& link) {
+    TNode* pivot = link->Left;
+    link->Left = pivot->Right;
+    pivot->Right = link;
+    UpdateHeight(link);
+    UpdateHeight(pivot);
+    link = pivot;
+  }
+
+  static void RotateLeft(TNode*& link) {
+    TNode* pivot = link->Right;
+    link->Right = pivot->Left;
+    pivot->Left = link;
+    UpdateHeight(link);
+    UpdateHeight(pivot);
+    link = pivot;
+  }
+
+  // After an insertion below link the two subtrees differ by at most two.
+  static void Rebalance(TNode*& link) {
+    UpdateHeight(link);
+    const int balance = Height(link->Left) - Height(link->Right);
+    if (balance > 1) {
+      if (Height(link->Left->Left) < Height(link->Left->Right)) RotateLeft(link->Left);
+      RotateRight(link);
+    } else if (balance < -1) {
+      if (Height(link->Right->Right) < Height(link->Right->Left)) RotateRight(link->Right);
+      RotateLeft(link);
+    }
+  }
+
+  TDatBas& DatBas;
+};

@@ -1,0 +1,131 @@
+// Writing export lines to a file: the bytes on disk, the failure texts, and
+// what a failure leaves behind.
+
+#include "export/UDif.h"
+#include "export/UHtmlReport.h"
+#include "export/UTextReport.h"
+#include "export/UZeilendatei.h"
+#include "platform/TempOrdner.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using Namen = std::vector<std::string>;
+
+// Lets write() fail with EFBIG past a few bytes, for as long as it lives.
+class TDateiGroessenGrenze {
+public:
+  explicit TDateiGroessenGrenze(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &Vorher);
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignorieren, &SignalVorher);
+    rlimit grenze = Vorher;
+    grenze.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+  }
+  ~TDateiGroessenGrenze() {
+    setrlimit(RLIMIT_FSIZE, &Vorher);
+    sigaction(SIGXFSZ, &SignalVorher, nullptr);
+  }
+
+private:
+  rlimit Vorher{};
+  struct sigaction SignalVorher {};
+};
+
+std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
+
+// The file's lines, each of which must end with CR LF.
+std::vector<std::string> Zeilen(const std::string& pfad) {
+  const std::string text = Text(LiesBytes(pfad));
+  std::vector<std::string> zeilen;
+  std::size_t anfang = 0;
+  for (std::size_t ende; (ende = text.find("\r\n", anfang)) != std::string::npos; anfang = ende + 2)
+    zeilen.push_back(text.substr(anfang, ende - anfang));
+  EXPECT_EQ(anfang, text.size()) << "Rest ohne CR LF";
+  return zeilen;
+}
+
+TEST(UZeilendatei, JedeZeileMitCrLf) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.txt");
+  SchreibeZeilen(pfad, {"eins", "", " \xAF\xFC "});
+  EXPECT_EQ(Text(LiesBytes(pfad)), "eins\r\n\r\n \xAF\xFC \r\n");
+  SchreibeZeilen(pfad, {});
+  EXPECT_EQ(Text(LiesBytes(pfad)), "");
+  EXPECT_EQ(ordner.Eintraege(), Namen{"a.txt"});
+}
+
+TEST(UZeilendatei, ExportdateienZeileFuerZeile) {
+  TTempOrdner ordner;
+  TDatBas db;
+  db.AddFilm({"Matrix", "2", "DVD", "", ""});
+  db.AddFilm({"Alien", "1", "", "", ""});
+  db.AddSpiel({"Myst", "2", "Adventure", ""});
+  const TExportQuelle quelle{db, true, true, {"Brazil"}, {}, {"Matrix an Peter", "Myst an Anna"}};
+
+  struct TFall {
+    const char* Name;
+    std::vector<std::string> Zeilen;
+    std::size_t Anzahl;
+  };
+  const TFall faelle[] = {
+      {"bericht.txt", TextReportZeilen(quelle), 1 + 9 + 8 + 8 + 5 + 8},
+      {"bericht.html", HtmlZeilen(quelle), 34 + 14 + 4 + 12 + 5 + 25},
+      {"filme.dif", DifFilmZeilen(db), 48 + 2 * 14},
+      {"spiele.dif", DifSpielZeilen(db), 46 + 12},
+  };
+  for (const TFall& fall : faelle) {
+    SchreibeZeilen(ordner.Pfad(fall.Name), fall.Zeilen);
+    const std::vector<std::string> gelesen = Zeilen(ordner.Pfad(fall.Name));
+    EXPECT_EQ(gelesen.size(), fall.Anzahl) << fall.Name;
+    EXPECT_EQ(gelesen, fall.Zeilen) << fall.Name;
+  }
+}
+
+TEST(UZeilendatei, DateiNichtErstellbar) {
+  TTempOrdner ordner;
+  SchreibBytes(ordner.Pfad("datei"), Bytes("alt"));
+  mkdir(ordner.Pfad("ordner.txt").c_str(), 0755);
+  for (const std::string& pfad :
+       {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt")})
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, {"x"}); }),
+              "Datei " + pfad + " kann nicht erstellt werden");
+  EXPECT_EQ(LiesBytes(ordner.Pfad("datei")), Bytes("alt"));
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt"}));
+  EXPECT_TRUE(ordner.Eintraege("ordner.txt").empty());
+}
+
+TEST(UZeilendatei, OrdnerOhneSchreibrecht) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write in every folder";
+  TTempOrdner ordner;
+  mkdir(ordner.Pfad("zu").c_str(), 0555);
+  const std::string pfad = ordner.Pfad("zu/a.txt");
+  EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, {"x"}); }),
+            "Datei " + pfad + " kann nicht erstellt werden");
+  EXPECT_TRUE(ordner.Eintraege("zu").empty());
+}
+
+TEST(UZeilendatei, SchreibfehlerLaesstAlteDateiStehen) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("alt.txt");
+  SchreibBytes(pfad, Bytes("alter Inhalt"));
+  const std::vector<std::string> zeilen(3, std::string(2000, 'x'));
+  {
+    TDateiGroessenGrenze grenze(4096);
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, zeilen); }), "Stream-Write-Fehler");
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(ordner.Pfad("neu.txt"), zeilen); }),
+              "Stream-Write-Fehler");
+  }
+  EXPECT_EQ(LiesBytes(pfad), Bytes("alter Inhalt"));
+  EXPECT_EQ(ordner.Eintraege(), Namen{"alt.txt"});
+}
+
+}  // namespace
