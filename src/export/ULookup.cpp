@@ -1,7 +1,7 @@
 #include "export/ULookup.h"
 
 #include "export/Programmangaben.h"
-#include "export/UUtf8.h"
+#include "platform/Cp1252Utf8.h"
 
 namespace {
 
@@ -25,5 +25,5 @@ std::string LookupAdresse(const std::string& suchtext) {
       adresse += Hex[b & 0x0F];
     }
   }
-  return adresse;
+  return adresse + Programmangaben::FilmSucheEnde;
 }

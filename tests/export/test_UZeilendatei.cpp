@@ -18,28 +18,6 @@ namespace {
 
 using Namen = std::vector<std::string>;
 
-// Lets write() fail with EFBIG past a few bytes, for as long as it lives.
-class TDateiGroessenGrenze {
-public:
-  explicit TDateiGroessenGrenze(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &Vorher);
-    struct sigaction ignorieren {};
-    ignorieren.sa_handler = SIG_IGN;
-    sigaction(SIGXFSZ, &ignorieren, &SignalVorher);
-    rlimit grenze = Vorher;
-    grenze.rlim_cur = bytes;
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-  }
-  ~TDateiGroessenGrenze() {
-    setrlimit(RLIMIT_FSIZE, &Vorher);
-    sigaction(SIGXFSZ, &SignalVorher, nullptr);
-  }
-
-private:
-  rlimit Vorher{};
-  struct sigaction SignalVorher {};
-};
-
 std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
 // The file's lines, each of which must end with CR LF.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -67,3 +69,25 @@ std::string FehlerVon(F&& f) {
   }
   return "(kein Fehler)";
 }
+
+// Lets write() fail with EFBIG past a few bytes, for as long as it lives.
+class TDateiGroessenGrenze {
+public:
+  explicit TDateiGroessenGrenze(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &Vorher);
+    struct sigaction ignorieren {};
+    ignorieren.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignorieren, &SignalVorher);
+    rlimit grenze = Vorher;
+    grenze.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
+  }
+  ~TDateiGroessenGrenze() {
+    setrlimit(RLIMIT_FSIZE, &Vorher);
+    sigaction(SIGXFSZ, &SignalVorher, nullptr);
+  }
+
+private:
+  rlimit Vorher{};
+  struct sigaction SignalVorher {};
+};

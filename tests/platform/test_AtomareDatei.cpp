@@ -26,28 +26,6 @@ bool IstLink(const std::string& pfad) {
   return lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-// Lets write() fail with EFBIG past a few bytes, for as long as it lives.
-class TDateiGroessenGrenze {
-public:
-  explicit TDateiGroessenGrenze(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &Vorher);
-    struct sigaction ignorieren {};
-    ignorieren.sa_handler = SIG_IGN;
-    sigaction(SIGXFSZ, &ignorieren, &SignalVorher);
-    rlimit grenze = Vorher;
-    grenze.rlim_cur = bytes;
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &grenze), 0);
-  }
-  ~TDateiGroessenGrenze() {
-    setrlimit(RLIMIT_FSIZE, &Vorher);
-    sigaction(SIGXFSZ, &SignalVorher, nullptr);
-  }
-
-private:
-  rlimit Vorher{};
-  struct sigaction SignalVorher {};
-};
-
 TEST(AtomareDatei, NeueDateiUndErsetzen) {
   TTempOrdner ordner;
   const std::string pfad = ordner.Pfad("a.swl");

@@ -1,4 +1,4 @@
-#include "export/UUtf8.h"
+#include "platform/Cp1252Utf8.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 #pragma once
-// Code page 1252 text as UTF-8, for addresses handed to the web.
+// The characters of code page 1252, and its text as UTF-8.
 
 #include <string>
 
