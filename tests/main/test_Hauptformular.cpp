@@ -8,6 +8,7 @@
 #include "platform/Cp1252.h"
 #include "platform/ListBox.h"
 #include "support/ScriptedDialoge.h"
+#include "support/Programmtest.h"
 #include "support/Testumgebung.h"
 #include "support/Testordner.h"
 #include "main/FFOptionen.h"
@@ -66,39 +67,10 @@ QByteArray Record(const QList<QByteArray>& zwoelf) {
 
 }  // namespace
 
-class TestHauptformular : public QObject {
+class TestHauptformular : public TProgrammTest {
   Q_OBJECT
 
-  std::unique_ptr<TTestumgebung> Umwelt;
-  TScriptedDialoge& Dialoge() { return Umwelt->Dialoge; }
-  std::unique_ptr<TProgramm> Programm;
   std::unique_ptr<QTemporaryDir> Ordner;
-
-  TFHaupt& H() { return Programm->Haupt(); }
-
-  void Starte(const QStringList& argumente = {}) {
-    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung(argumente));
-    Programm->Start();
-    QVERIFY(QTest::qWaitForWindowExposed(&H()));
-    H().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&H()));
-  }
-
-  // The list boxes show exactly what the store holds.
-  void PruefeListenWieStore() {
-    QCOMPARE(H().LBFilme->Count(), H().DatBas->FilmCount());
-    for (int i = 1; i <= H().DatBas->FilmCount(); ++i) {
-      TFilmRec film;
-      H().DatBas->GetFilm(i, film);
-      QCOMPARE(H().LBFilme->Item(i - 1), VonCp1252(FilmRowText(film)));
-    }
-    QCOMPARE(H().LBSpiele->Count(), H().DatBas->SpielCount());
-    for (int i = 1; i <= H().DatBas->SpielCount(); ++i) {
-      TSpielRec spiel;
-      H().DatBas->GetSpiel(i, spiel);
-      QCOMPARE(H().LBSpiele->Item(i - 1), VonCp1252(SpielRowText(spiel)));
-    }
-  }
 
   void PruefeLeer() {
     QCOMPARE(H().windowTitle(), TitleNoFile());
@@ -182,19 +154,12 @@ class TestHauptformular : public QObject {
 
 private slots:
   void init() {
-    Umwelt = std::make_unique<TTestumgebung>();
+    Neu();
     Ordner = std::make_unique<QTemporaryDir>();
     QVERIFY(Ordner->isValid());
   }
 
-  void cleanup() {
-    const int unerwartet = Dialoge().Unerwartet;
-    const bool allesBeantwortet = Dialoge().AllesBeantwortet();
-    if (Programm) H().Modified = false;  // let the window go without a question
-    Programm.reset();
-    QCOMPARE(unerwartet, 0);
-    QVERIFY(allesBeantwortet);
-  }
+  void cleanup() { Beende(); }
 
   void startOhneArgument() {
     Starte();

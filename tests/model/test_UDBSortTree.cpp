@@ -123,7 +123,6 @@ TEST(TDBSortTree, FilmeUndSpieleBleibenGetrennt) {
   db.AddSpiel({"Myst", "1", "Adventure", ""});
   db.AddSpiel({"Doom", "1", "Action", ""});
   const std::vector<TFilmRec> filme = Filme(db);
-  const std::vector<TSpielRec> spiele = Spiele(db);
 
   TDBSortTreeS(db).Sort(1, true);
   EXPECT_EQ(Filme(db), filme);
@@ -145,40 +144,36 @@ TEST(TDBSortTree, LeereListe) {
   EXPECT_EQ(db.SpielCount(), 1);
 }
 
+// The fields in key order.
+constexpr TShortString TFilmRec::*FilmFelder[] = {&TFilmRec::Name, &TFilmRec::CDAnzahl,
+                                                  &TFilmRec::CDFormat, &TFilmRec::Genre,
+                                                  &TFilmRec::Kommentar};
+constexpr TShortString TSpielRec::*SpielFelder[] = {&TSpielRec::Name, &TSpielRec::CDAnzahl,
+                                                    &TSpielRec::Genre, &TSpielRec::Kommentar};
+
 // Record i holds "a", "b", "c" in the key field and the reverse everywhere
-// else, so only the right field gives the order 0, 1, 2.
+// else, so only the right field gives the order 0, 1, 2. Any other key ties
+// all records, so ascending keeps the store order.
 template <class TBaum, class TRec, std::size_t N>
 void PrueftSchluessel(TShortString TRec::* const (&felder)[N], void (TDatBas::*add)(const TRec&),
                       std::vector<TRec> (*lesen)(const TDatBas&)) {
-  for (std::size_t schluessel = 1; schluessel <= N; ++schluessel) {
+  for (std::size_t schluessel = 0; schluessel <= N + 1; ++schluessel) {
     std::vector<TRec> recs(3);
     for (std::size_t i = 0; i < 3; ++i)
       for (std::size_t f = 0; f < N; ++f)
         recs[i].*felder[f] = std::string(1, f + 1 == schluessel ? 'a' + i : 'c' - i);
+    const std::vector<TRec> geladen{recs[1], recs[2], recs[0]};
     TDatBas db;
-    for (std::size_t i : {1, 2, 0}) (db.*add)(recs[i]);
-    TBaum baum(db);
-    baum.Sort(static_cast<int>(schluessel), true);
-    EXPECT_EQ(lesen(db), recs) << "Schluessel " << schluessel;
-  }
-  // Any other key ties all records, so ascending keeps the store order.
-  for (int schluessel : {0, static_cast<int>(N) + 1}) {
-    TDatBas db;
-    for (const char* name : {"b", "c", "a"}) (db.*add)(TRec{name});
-    const std::vector<TRec> vorher = lesen(db);
-    TBaum(db).Sort(schluessel, true);
-    EXPECT_EQ(lesen(db), vorher) << "Schluessel " << schluessel;
+    for (const TRec& rec : geladen) (db.*add)(rec);
+    TBaum(db).Sort(static_cast<int>(schluessel), true);
+    EXPECT_EQ(lesen(db), schluessel >= 1 && schluessel <= N ? recs : geladen)
+        << "Schluessel " << schluessel;
   }
 }
 
 TEST(TDBSortTree, JederSchluesselWaehltSeinFeld) {
-  static constexpr TShortString TFilmRec::*filmfelder[] = {
-      &TFilmRec::Name, &TFilmRec::CDAnzahl, &TFilmRec::CDFormat, &TFilmRec::Genre,
-      &TFilmRec::Kommentar};
-  static constexpr TShortString TSpielRec::*spielfelder[] = {
-      &TSpielRec::Name, &TSpielRec::CDAnzahl, &TSpielRec::Genre, &TSpielRec::Kommentar};
-  PrueftSchluessel<TDBSortTreeF>(filmfelder, &TDatBas::AddFilm, &Filme);
-  PrueftSchluessel<TDBSortTreeS>(spielfelder, &TDatBas::AddSpiel, &Spiele);
+  PrueftSchluessel<TDBSortTreeF>(FilmFelder, &TDatBas::AddFilm, &Filme);
+  PrueftSchluessel<TDBSortTreeS>(SpielFelder, &TDatBas::AddSpiel, &Spiele);
 }
 
 TEST(TDBSortTree, ZufallslistenGegenStableSort) {
@@ -196,9 +191,7 @@ TEST(TDBSortTree, ZufallslistenGegenStableSort) {
     for (int i = 0; i < 400; ++i)
       original.push_back({text(), text(), text(), text(), std::to_string(i)});
     for (int schluessel = 1; schluessel <= 4; ++schluessel) {
-      TShortString TFilmRec::*feld =
-          std::array{&TFilmRec::Name, &TFilmRec::CDAnzahl, &TFilmRec::CDFormat,
-                     &TFilmRec::Genre}[schluessel - 1];
+      TShortString TFilmRec::*feld = FilmFelder[schluessel - 1];
       std::vector<TFilmRec> erwartet = original;
       std::stable_sort(erwartet.begin(), erwartet.end(), [&](const TFilmRec& a, const TFilmRec& b) {
         return Gefaltet(a.*feld) < Gefaltet(b.*feld);
@@ -219,18 +212,25 @@ TEST(TDBSortTree, GrosseSortierteListeBleibtFlach) {
   TDatBas db;
   std::vector<std::string> aufsteigend;
   for (int i = 0; i < Anzahl; ++i) {
-    char name[16];
+    char name[24];
     std::snprintf(name, sizeof name, "Film %06d", i);
     aufsteigend.push_back(name);
     db.AddFilm(Film(name));
   }
-  const int grenze = static_cast<int>(1.45 * std::log2(Anzahl) + 2);
   TDBSortTreeF baum(db);
   // Sorted, reversed, and all keys equal (CDFormat) are the orders that
-  // would turn an unbalanced tree into a chain.
+  // would turn an unbalanced tree into a chain; the height is checked while
+  // the tree grows, so a chain fails early.
   for (const auto& [schluessel, richtung] : {std::pair{1, true}, {1, false}, {3, true}}) {
-    baum.BuildTree(schluessel, richtung);
-    EXPECT_LE(Hoehe(baum.Root), grenze) << "Schluessel " << schluessel << ", " << richtung;
+    TFilmRec film;
+    for (int i = 1; i <= Anzahl; ++i) {
+      db.GetFilm(i, film);
+      baum.InsertRec(schluessel, film, richtung);
+      if ((i & (i - 1)) == 0 || i == Anzahl) {
+        ASSERT_LE(Hoehe(baum.Root), 1.45 * std::log2(i) + 2)
+            << i << " Filme, Schluessel " << schluessel << ", " << richtung;
+      }
+    }
     baum.ClearTree();
   }
 
