@@ -199,6 +199,10 @@ public:
   void Optionen1Click();
   void SBOptionenClick();
   void info1Click();
+  void Versionsbersicht1Click();
+  void bersichtderTastaturkzel1Click();
+  void Filme1Click();
+  void Spiele1Click();
   void SBInfoClick();
   // Exports and the web film lookup.
   void txtexportClick();

@@ -10,6 +10,9 @@
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/ListBox.h"
+#include "windows/FFTastaturkuerzel.h"
+#include "windows/FFUebersicht.h"
+#include "windows/FFVersion.h"
 #include "windows/FInfo.h"
 
 #include <QAction>
@@ -178,6 +181,16 @@ void TFHaupt::Optionen1Click() { Fenster.FOptionen->ShowModal(); }
 void TFHaupt::SBOptionenClick() { Optionen1Click(); }
 void TFHaupt::info1Click() { Fenster.FFInfo->ShowModal(); }
 void TFHaupt::SBInfoClick() { info1Click(); }
+void TFHaupt::Versionsbersicht1Click() { Fenster.FVersion->ShowModal(); }
+void TFHaupt::bersichtderTastaturkzel1Click() { Fenster.FTastaturkuerzel->ShowModal(); }
+
+void TFHaupt::Filme1Click() {
+  if (Fenster.FUebersicht->Fuelle(TSammlungsart::Filme)) Fenster.FUebersicht->ShowModal();
+}
+
+void TFHaupt::Spiele1Click() {
+  if (Fenster.FUebersicht->Fuelle(TSammlungsart::Spiele)) Fenster.FUebersicht->ShowModal();
+}
 
 bool TFHaupt::Befehl(const std::function<void()>& befehl) {
   return Befehlsschutz(Dialoge, this, befehl);
@@ -205,6 +218,10 @@ void TFHaupt::VerbindeBefehle() {
   verbinde(Suche1, menue, &TFHaupt::Suche1Click);
   verbinde(Optionen1, menue, &TFHaupt::Optionen1Click);
   verbinde(info1, menue, &TFHaupt::info1Click);
+  verbinde(Versionsbersicht1, menue, &TFHaupt::Versionsbersicht1Click);
+  verbinde(bersichtderTastaturkzel1, menue, &TFHaupt::bersichtderTastaturkzel1Click);
+  verbinde(Filme1, menue, &TFHaupt::Filme1Click);
+  verbinde(Spiele1, menue, &TFHaupt::Spiele1Click);
 
   // The two check marks are flipped by their commands alone: undo the flip
   // that Qt makes on its own when the menu entry is chosen.

@@ -15,12 +15,12 @@ TProgramm::TProgramm(const TUmgebung& umgebung)
     : FHaupt(std::make_unique<TFHaupt>(umgebung)) {
   QWidget* haupt = FHaupt.get();
   Nebenfenster.FOptionen = new TFOptionen(*FHaupt, umgebung.Dialoge);
-  Nebenfenster.FFInfo = new TFFInfo(haupt);
+  Nebenfenster.FFInfo = new TFFInfo(haupt, umgebung);
   Nebenfenster.FVersion = new TFVersion(haupt);
-  Nebenfenster.FUebersicht = new TFUebersicht(haupt);
-  Nebenfenster.FSuche = new TFSuche(haupt);
+  Nebenfenster.FUebersicht = new TFUebersicht(haupt, *FHaupt->DatBas, umgebung.Dialoge);
+  Nebenfenster.FSuche = new TFSuche(haupt, *FHaupt->DatBas, umgebung.Dialoge);
   Nebenfenster.FTastaturkuerzel = new TFTastaturkuerzel(haupt);
-  Nebenfenster.FDetailansicht = new TFDetailansicht(haupt);
+  Nebenfenster.FDetailansicht = new TFDetailansicht(*Nebenfenster.FUebersicht);
   FHaupt->SetzeFenster(Nebenfenster);
 }
 

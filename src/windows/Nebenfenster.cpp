@@ -19,10 +19,10 @@ TNebenfenster::TNebenfenster(QWidget* hauptfenster, const QString& titel, int br
 }
 
 QPushButton* TNebenfenster::SchliessenKnopf(const char* name, int links, int oben, int breite,
-                                            int hoehe) {
+                                            int hoehe, bool symbol) {
   auto* knopf = Bauteile::Erzeuge<QPushButton>(this, name, links, oben, breite, hoehe);
   knopf->setText(QStringLiteral("Fenster schliessen"));
-  knopf->setIcon(Aussehen::SchliessenSymbol());
+  if (symbol) knopf->setIcon(Aussehen::SchliessenSymbol());
   knopf->setFlat(true);
   knopf->setAutoDefault(false);
   knopf->setFocusPolicy(Qt::NoFocus);

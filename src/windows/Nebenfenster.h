@@ -18,6 +18,8 @@ public:
   void ShowModal() { exec(); }
 
 protected:
-  // The flat button "Fenster schliessen", its red symbol before the caption.
-  QPushButton* SchliessenKnopf(const char* name, int links, int oben, int breite, int hoehe);
+  // The flat button "Fenster schliessen", its red symbol before the caption
+  // unless told to go without.
+  QPushButton* SchliessenKnopf(const char* name, int links, int oben, int breite, int hoehe,
+                               bool symbol = true);
 };

@@ -1,0 +1,43 @@
+#pragma once
+// The string grid of the search window and the table overview: a view over a
+// table of texts. Row 0 of the table is the fixed header row; the data rows
+// follow, numbered from 1 as in the table.
+
+#include "export/UTabelle.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+class TTabellenModell final : public QAbstractTableModel {
+  Q_OBJECT
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  const TTabelle& Tabelle() const { return Inhalt; }
+  void Setze(TTabelle tabelle);
+
+  int rowCount(const QModelIndex& eltern = {}) const override;
+  int columnCount(const QModelIndex& eltern = {}) const override;
+  QVariant data(const QModelIndex& index, int rolle) const override;
+  QVariant headerData(int spalte, Qt::Orientation richtung, int rolle) const override;
+
+private:
+  TTabelle Inhalt;
+};
+
+class TTabellenraster final : public QTableView {
+  Q_OBJECT
+public:
+  TTabellenraster(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe);
+
+  // Shows the table with its column widths; columns without a width keep
+  // the default of 167 pixels. No row is selected afterwards.
+  void Zeige(TTabelle tabelle);
+  const TTabelle& Tabelle() const { return Modell.Tabelle(); }
+
+  // The table row of the selected row, 0 when no data row is selected.
+  int GewaehlteZeile() const;
+
+private:
+  TTabellenModell Modell;
+};
