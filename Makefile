@@ -6,11 +6,13 @@ JOBS      := $(shell nproc 2>/dev/null || echo 2)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Compiler and build tools, Qt 6 Widgets with its German translations,
-# GoogleTest for the window-free tests, and Xvfb, xauth and ImageMagick for
+# GoogleTest for the window-free tests, LibreOffice Calc and its SDK for the
+# spreadsheet export, Google Benchmark, and Xvfb, xauth and ImageMagick for
 # starting and photographing the program where no display is available.
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-translations-l10n libgl-dev \
             googletest libgtest-dev \
+            libreoffice-calc-nogui libreoffice-dev libbenchmark-dev \
             xvfb xauth imagemagick x11-utils \
             fonts-liberation2 fonts-dejavu-core
 

@@ -1,0 +1,64 @@
+#include "export/UExcelExport.h"
+
+#include <cstdint>
+
+namespace {
+
+// Excel's template constant for a workbook with a single worksheet.
+constexpr std::int16_t xlWBATWorksheet = -4167;
+
+TDispatchPtr Objekt(const TVariant& wert) {
+  if (const auto* objekt = std::get_if<TDispatchPtr>(&wert); objekt && *objekt) return *objekt;
+  throw EFehler(Typenkonflikt);
+}
+
+// The application invisible, a workbook of one sheet, named and filled.
+void Fuelle(TDispatch& excel, TDispatchPtr& sheet, const TTabelle& tabelle) {
+  excel.Put("Visible", {}, false);
+  Objekt(excel.Call("Workbooks"))->Call("Add", {xlWBATWorksheet});
+  sheet = Objekt(Objekt(excel.Get("Workbooks", {1}))->Get("WorkSheets", {1}));
+  sheet->Put("Name", {}, std::string("My Sheet Name"));
+  const auto zeilen = static_cast<int>(tabelle.Zeilen.size());
+  for (int c = 0; c < tabelle.Spalten; ++c)
+    for (int r = 0; r < zeilen; ++r) {
+      const auto& zeile = tabelle.Zeilen[static_cast<std::size_t>(r)];
+      const auto spalte = static_cast<std::size_t>(c);
+      sheet->Put("Cells", {r + 1, c + 1}, spalte < zeile.size() ? zeile[spalte] : std::string());
+    }
+}
+
+// Fetching the workbook and saving it; a failure of either is a false result.
+bool Speichere(TDispatch& excel, const std::string& dateiname) {
+  std::string name = dateiname;
+  try {
+    Objekt(excel.Get("Workbooks", {1}))->Call("saveas", {TStringRef(name)});
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+// No alerts, quit, and the application and the sheet released.
+void Beende(TDispatchPtr& excel, TDispatchPtr& sheet) {
+  excel->Put("DisplayAlerts", {}, false);
+  excel->Call("Quit");
+  excel.reset();
+  sheet.reset();
+}
+
+}  // namespace
+
+bool StringgridToExcel(TAutomation& automation, const TTabelle& tabelle, const std::string& dateiname) {
+  TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
+  TDispatchPtr sheet;
+  bool gespeichert = false;
+  try {
+    Fuelle(*excel, sheet, tabelle);
+    gespeichert = Speichere(*excel, dateiname);
+  } catch (...) {
+    Beende(excel, sheet);
+    throw;
+  }
+  Beende(excel, sheet);
+  return gespeichert;
+}

@@ -1,0 +1,71 @@
+// The workbook export saves under a new name beside the chosen file and puts
+// it in place only after the save: a failed export leaves the old file.
+
+#include "export/AufzeichnendeAutomation.h"
+#include "export/UExcelDatei.h"
+#include "platform/TempOrdner.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+using Namen = std::vector<std::string>;
+
+const TTabelle Tabelle{1, {}, {{"#"}}};
+
+void SpeichernSchreibt(TAufzeichnendeAutomation& automation, const std::string& text) {
+  automation.BeimSpeichern = [text](const std::string& datei) { SchreibBytes(datei, Bytes(text)); };
+}
+
+}  // namespace
+
+TEST(UExcelDatei, ErsetztNurNachDemSpeichern) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("Liste.xls");
+  SchreibBytes(pfad, Bytes("alt"));
+  chmod(pfad.c_str(), 0640);
+  TAufzeichnendeAutomation automation;
+  automation.BeimSpeichern = [&](const std::string& datei) {
+    // Hidden in the same folder, with the extension that picks the format;
+    // the old file is still there.
+    EXPECT_EQ(datei.rfind(ordner.Pfad(".scheibwart-"), 0), 0u) << datei;
+    EXPECT_TRUE(datei.ends_with(".xls")) << datei;
+    EXPECT_EQ(LiesBytes(pfad), Bytes("alt"));
+    SchreibBytes(datei, Bytes("neu"));
+  };
+  EXPECT_TRUE(ExportiereExcelDatei(automation, Tabelle, pfad));
+  EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+  struct stat st {};
+  stat(pfad.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(ordner.Eintraege(), Namen{"Liste.xls"});
+}
+
+TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
+  // A save that fails after writing part of the file, a failure while the
+  // cells are put, an application that cannot be created.
+  for (const char* scheitern : {"Workbook.saveas", "Sheet.Cells", "CreateOleObject"}) {
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("Liste.xls");
+    SchreibBytes(pfad, Bytes("alt"));
+    TAufzeichnendeAutomation automation;
+    automation.Scheitern = scheitern;
+    SpeichernSchreibt(automation, "hal");
+    if (std::string(scheitern) == "Workbook.saveas")
+      EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, pfad));
+    else
+      EXPECT_THROW(ExportiereExcelDatei(automation, Tabelle, pfad), EFehler) << scheitern;
+    EXPECT_EQ(LiesBytes(pfad), Bytes("alt")) << scheitern;
+    EXPECT_EQ(ordner.Eintraege(), Namen{"Liste.xls"}) << scheitern;
+  }
+
+  // Saved, but a folder of the chosen name cannot be replaced.
+  TTempOrdner ordner;
+  mkdir(ordner.Pfad("Ordner.xls").c_str(), 0755);
+  TAufzeichnendeAutomation automation;
+  SpeichernSchreibt(automation, "neu");
+  EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Ordner.xls")));
+  EXPECT_EQ(ordner.Eintraege(), Namen{"Ordner.xls"});
+}
