@@ -4,6 +4,7 @@
 #include "main/Hauptformular.h"
 
 #include "main/Fenstertitel.h"
+#include "export/UDatensaetze.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
@@ -35,10 +36,8 @@ std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
 
 TSammlung TFHaupt::Sammlung() const {
   TSammlung sammlung;
-  sammlung.Filme.resize(static_cast<std::size_t>(DatBas->FilmCount()));
-  for (int i = 1; i <= DatBas->FilmCount(); ++i) DatBas->GetFilm(i, sammlung.Filme[i - 1]);
-  sammlung.Spiele.resize(static_cast<std::size_t>(DatBas->SpielCount()));
-  for (int i = 1; i <= DatBas->SpielCount(); ++i) DatBas->GetSpiel(i, sammlung.Spiele[i - 1]);
+  sammlung.Filme = Filme(*DatBas);
+  sammlung.Spiele = Spiele(*DatBas);
   sammlung.Verleih = Eintraege(LBVerleih);
   sammlung.FilmWuensche = Eintraege(LBFilmeW);
   sammlung.SpielWuensche = Eintraege(LBSpieleW);

@@ -5,6 +5,8 @@
 #include "model/UDBSortTreeF.h"
 #include "model/UDBSortTreeS.h"
 
+#include "export/UDatensaetze.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,18 +20,6 @@ namespace {
 
 TFilmRec Film(const std::string& name, const std::string& kommentar = "") {
   return {name, "1", "DVD", "Drama", kommentar};
-}
-
-std::vector<TFilmRec> Filme(const TDatBas& db) {
-  std::vector<TFilmRec> alle(db.FilmCount());
-  for (int i = 1; i <= db.FilmCount(); ++i) db.GetFilm(i, alle[i - 1]);
-  return alle;
-}
-
-std::vector<TSpielRec> Spiele(const TDatBas& db) {
-  std::vector<TSpielRec> alle(db.SpielCount());
-  for (int i = 1; i <= db.SpielCount(); ++i) db.GetSpiel(i, alle[i - 1]);
-  return alle;
 }
 
 template <class TRec>

@@ -3,6 +3,8 @@
 
 #include "model/UDatbas.h"
 
+#include "export/UDatensaetze.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -14,18 +16,6 @@ namespace {
 
 TFilmRec Film(const std::string& name) { return {name, "1", "DVD", "Drama", "gut"}; }
 TSpielRec Spiel(const std::string& name) { return {name, "2", "Strategie", ""}; }
-
-std::vector<TFilmRec> Filme(const TDatBas& db) {
-  std::vector<TFilmRec> alle(db.FilmCount());
-  for (int i = 1; i <= db.FilmCount(); ++i) db.GetFilm(i, alle[i - 1]);
-  return alle;
-}
-
-std::vector<TSpielRec> Spiele(const TDatBas& db) {
-  std::vector<TSpielRec> alle(db.SpielCount());
-  for (int i = 1; i <= db.SpielCount(); ++i) db.GetSpiel(i, alle[i - 1]);
-  return alle;
-}
 
 TEST(TDatBas, LeererSpeicher) {
   TDatBas db;
