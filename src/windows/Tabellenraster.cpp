@@ -65,6 +65,7 @@ TTabellenraster::TTabellenraster(QWidget* eltern, const char* name, int links, i
   verticalHeader()->setMinimumSectionSize(Zeilenhoehe);
   verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
   horizontalHeader()->setDefaultSectionSize(Standardbreite);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // widths are the program's
   horizontalHeader()->setMinimumSectionSize(1);
   horizontalHeader()->setFixedHeight(Zeilenhoehe);
   horizontalHeader()->setSectionsClickable(false);
