@@ -6,6 +6,7 @@
 #include "model/UDBSortTreeF.h"
 #include "model/UDBSortTreeS.h"
 #include "model/UDatbas.h"
+#include "model/USammlungsart.h"
 #include "model/USammlungsdatei.h"
 #include "main/SetupIni.h"
 #include "main/Umgebung.h"
@@ -72,6 +73,7 @@ public:
   TDateiDialog SaveDialogtxt;
   TDateiDialog SaveDialoghtml;
   TDateiDialog SaveDialogdif;  // shared by the film and the game export
+  TDateiDialog SaveDialogxls;  // shared by the film and the game workbook
 
   // Main menu.
   QAction* MainNew;
@@ -209,6 +211,8 @@ public:
   void HTMLDateihtmhtml1Click();
   void ExportDifFilmClick();
   void ExportDifSpielClick();
+  void Filmliste1Click();
+  void Spieleliste1Click();
   void SpeedButtonkinoClick();
 
   // Recomputes the statistics panel from the store and the list boxes.
@@ -339,6 +343,10 @@ private:
   // Asks for the file, writes the lines, offers to open the file.
   void Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
                   const QString& erfolg);
+  // The success prompt of an export; on Yes the desktop opens the file.
+  void BieteOeffnen(const QString& pfad, const QString& erfolg);
+  // Fills the table overview and lets the spreadsheet application save it.
+  void ExportiereMappe(TSammlungsart art);
   // The text and HTML reports' frame: nothing to export when all lists are empty.
   void ExportiereBericht(TDateiDialog& dialog,
                          std::vector<std::string> (*zeilen)(const TExportQuelle&));

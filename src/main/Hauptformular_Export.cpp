@@ -1,10 +1,11 @@
-// The exports of the main window: the text report, the HTML page and the DIF
-// files, each written to a file the user chooses and offered for opening; and
-// the web film lookup.
+// The exports of the main window: the text report, the HTML page, the DIF
+// files and the workbooks, each written to a file the user chooses and offered
+// for opening; and the web film lookup.
 
 #include "main/Hauptformular.h"
 
 #include "export/UDif.h"
+#include "export/UExcelDatei.h"
 #include "export/UExportQuelle.h"
 #include "export/UHtmlReport.h"
 #include "export/ULookup.h"
@@ -13,19 +14,24 @@
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
 #include "platform/ListBox.h"
+#include "windows/FFUebersicht.h"
 #include "windows/Shell.h"
 
+#include <QApplication>
 #include <QFile>
 
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
   SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen());
+  BieteOeffnen(dialog.FileName, erfolg);
+}
+
+void TFHaupt::BieteOeffnen(const QString& pfad, const QString& erfolg) {
   if (Dialoge.Meldung(this, QStringLiteral("Export erfolgreich beendet"), erfolg, TKnoepfe::JaNein,
                       TSymbol::Keins) != TAntwort::Ja)
     return;
   // The desktop opens the file by its name, in its own folder.
-  const QString pfad = dialog.FileName;
   const qsizetype schnitt = pfad.lastIndexOf(QLatin1Char('/')) + 1;
   Umgebung.Shell.Oeffnen(pfad.mid(schnitt), pfad.left(schnitt));
 }
@@ -71,6 +77,47 @@ void TFHaupt::ExportDifFilmClick() {
 void TFHaupt::ExportDifSpielClick() {
   Exportiere(SaveDialogdif, [this] { return DifSpielZeilen(*DatBas); }, DifErfolg);
 }
+
+namespace {
+
+// The mouse pointer waits while the spreadsheet application works.
+struct TWartezeiger {
+  TWartezeiger() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWartezeiger() { QApplication::restoreOverrideCursor(); }
+  TWartezeiger(const TWartezeiger&) = delete;
+  TWartezeiger& operator=(const TWartezeiger&) = delete;
+};
+
+}  // namespace
+
+void TFHaupt::ExportiereMappe(TSammlungsart art) {
+  const QString liste = art == TSammlungsart::Filme ? QStringLiteral("Filmliste") : QStringLiteral("Spieleliste");
+  TFUebersicht& uebersicht = *Fenster.FUebersicht;
+  if (!uebersicht.Fuelle(art)) return;
+  uebersicht.show();
+  uebersicht.close();
+  if (!SaveDialogxls.Execute()) return;
+  Dialoge.Meldung(this, QStringLiteral("Hinweis:"),
+                  QStringLiteral("Die %1 wird nun in das Excel-Format konvertiert.\n"
+                                 "Bitte haben Sie einen Augenblick Geduld.")
+                      .arg(liste),
+                  TKnoepfe::Ok, TSymbol::Keins);
+  // An existing file of that name stays until the new workbook replaces it.
+  {
+    const TWartezeiger warten;
+    if (!ExportiereExcelDatei(Umgebung.Automation, uebersicht.Tabelle(),
+                              QFile::encodeName(SaveDialogxls.FileName).toStdString()))
+      return;
+  }
+  BieteOeffnen(SaveDialogxls.FileName,
+               QStringLiteral("Die %1 wurde erfolgreich gespeichert. Sie können den Report mit Excel "
+                              "formatieren und bearbeiten.\n"
+                              "Wollen Sie die Datei jetzt mit der Standardanwendung öffnen?")
+                   .arg(liste));
+}
+
+void TFHaupt::Filmliste1Click() { ExportiereMappe(TSammlungsart::Filme); }
+void TFHaupt::Spieleliste1Click() { ExportiereMappe(TSammlungsart::Spiele); }
 
 void TFHaupt::SpeedButtonkinoClick() {
   const std::optional<QString> suchtext = Dialoge.Eingabe(

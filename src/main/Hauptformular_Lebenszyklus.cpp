@@ -30,6 +30,7 @@ TFHaupt::TFHaupt(const TUmgebung& umgebung)
       SaveDialogtxt(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
       SaveDialoghtml(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
       SaveDialogdif(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
+      SaveDialogxls(TDateiDialog::TArt::Speichern, umgebung.Dialoge, this),
       Umgebung(umgebung),
       Dialoge(umgebung.Dialoge) {
   setObjectName(QStringLiteral("FHaupt"));
@@ -68,7 +69,10 @@ void TFHaupt::FormCreate() {
   SaveDialogdif.Title = QStringLiteral("als Exceldatei exportieren");
   SaveDialogdif.Filter = QStringLiteral("Excel-Dateien (*.dif)|*.dif");
   SaveDialogdif.DefaultExt = QStringLiteral("dif");
-  for (TDateiDialog* dialog : {&SaveDialogtxt, &SaveDialoghtml, &SaveDialogdif}) {
+  SaveDialogxls.Title = QStringLiteral("als Exceldatei exportieren");
+  SaveDialogxls.Filter = QStringLiteral("Excel-Dateien (*.xls)|*.xls");
+  SaveDialogxls.DefaultExt = QStringLiteral("xls");
+  for (TDateiDialog* dialog : {&SaveDialogtxt, &SaveDialoghtml, &SaveDialogdif, &SaveDialogxls}) {
     dialog->InitialDir = QStringLiteral(".");
     dialog->FileName = QStringLiteral("Scheibwart Liste");
     dialog->OverwritePrompt = true;
@@ -211,6 +215,8 @@ void TFHaupt::VerbindeBefehle() {
   verbinde(HTMLDateihtmhtml1, menue, &TFHaupt::HTMLDateihtmhtml1Click);
   verbinde(ExportDifFilm, menue, &TFHaupt::ExportDifFilmClick);
   verbinde(ExportDifSpiel, menue, &TFHaupt::ExportDifSpielClick);
+  verbinde(Filmliste1, menue, &TFHaupt::Filmliste1Click);
+  verbinde(Spieleliste1, menue, &TFHaupt::Spieleliste1Click);
   verbinde(Film1, menue, &TFHaupt::Film1Click);
   verbinde(Spiel2, menue, &TFHaupt::Spiel2Click);
   verbinde(Film2, menue, &TFHaupt::Film2Click);

@@ -2,6 +2,7 @@
 
 #include "main/Programm.h"
 #include "platform/Anwendungstitel.h"
+#include "platform/LibreOfficeAutomation.h"
 #include "platform/QtDialoge.h"
 #include "windows/Shell.h"
 #include "windows/Zwischenablage.h"
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
   TQtDialoge dialoge;
   TXdgShell shell;
   TQtZwischenablage zwischenablage;
-  TProgramm programm(TUmgebung{dialoge, shell, zwischenablage, QApplication::arguments().mid(1),
+  TLibreOfficeAutomation automation;
+  TProgramm programm(TUmgebung{dialoge, shell, zwischenablage, automation, QApplication::arguments().mid(1),
                                QApplication::applicationDirPath() + QLatin1Char('/')});
   programm.Start();
   return QApplication::exec();

@@ -1,8 +1,9 @@
 #pragma once
 // Everything a window test hands the program instead of the real desktop:
-// scripted dialogs, recording shell and clipboard, and a program folder of
-// its own (where setup.ini goes).
+// scripted dialogs, recording shell, clipboard and automation runtime, and a
+// program folder of its own (where setup.ini goes).
 
+#include "export/AufzeichnendeAutomation.h"
 #include "main/Umgebung.h"
 #include "support/ScriptedDialoge.h"
 #include "windows/Shell.h"
@@ -31,10 +32,11 @@ struct TTestumgebung {
   TScriptedDialoge Dialoge;
   TAufzeichnendeShell Shell;
   TAufzeichnendeZwischenablage Zwischenablage;
+  TAufzeichnendeAutomation Automation;
   QTemporaryDir Programmordner;
 
   TUmgebung Umgebung(const QStringList& argumente = {}) {
-    return {Dialoge, Shell, Zwischenablage, argumente, Programmordner.path() + QLatin1Char('/')};
+    return {Dialoge, Shell, Zwischenablage, Automation, argumente, Programmordner.path() + QLatin1Char('/')};
   }
   QString SetupPfad() const { return Programmordner.path() + QStringLiteral("//setup.ini"); }
 };
