@@ -10,18 +10,20 @@
 
 class TLibreOfficeAutomation : public TAutomation {
 public:
-  // programmOrdner: the folder of LibreOffice's soffice.bin; arbeitsOrdner:
-  // where the private offices keep their user installations while they run
-  // (empty: $TMPDIR, else /tmp).
-  explicit TLibreOfficeAutomation(std::string programmOrdner = StandardProgrammOrdner,
-                                  std::string arbeitsOrdner = "");
+  // programmOrdner: the folder of LibreOffice's soffice.bin; empty: the
+  // office that the command soffice on the search path starts, looked up at
+  // each creation. arbeitsOrdner: where the private offices keep their user
+  // installations while they run (empty: $TMPDIR, else /tmp).
+  explicit TLibreOfficeAutomation(std::string programmOrdner = "", std::string arbeitsOrdner = "");
 
   // An unknown class, or a LibreOffice that is not there, fails with EFehler
   // "Ungültige Klassenzeichenfolge"; an office that does not start with
   // "Fehler bei der Serverausführung".
   TDispatchPtr CreateOleObject(const std::string& klasse) override;
 
-  static const char* const StandardProgrammOrdner;
+  // The program folder of the soffice found on the search path; empty when
+  // there is none.
+  static std::string OfficeImSuchpfad();
 
 private:
   std::string ProgrammOrdner, ArbeitsOrdner;

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,7 +24,7 @@ namespace {
 using namespace std::chrono_literals;
 using Namen = std::vector<std::string>;
 
-const std::string Programm = TLibreOfficeAutomation::StandardProgrammOrdner;
+const std::string Programm = TLibreOfficeAutomation::OfficeImSuchpfad();
 const std::string Getrennt = "Das aufgerufene Objekt wurde von den Clients getrennt";
 
 TTabelle Filmtabelle() {
@@ -105,6 +106,26 @@ TEST(LibreOfficeAutomation, UnbekannteKlasseUndFehlendesOffice) {
             "Ungültige Klassenzeichenfolge");
   EXPECT_EQ(LiesBytes(arbeit.Pfad("Liste.xls")), Bytes("alt"));
   EXPECT_EQ(arbeit.Eintraege(), Namen{"Liste.xls"});
+}
+
+// The office is the one the command soffice on the search path starts;
+// without one there, there is no spreadsheet application.
+TEST(LibreOfficeAutomation, OfficeAusDemSuchpfad) {
+  ASSERT_FALSE(Programm.empty()) << "soffice fehlt im Suchpfad";
+  struct TSuchpfad {
+    const std::string Alt = std::getenv("PATH");
+    ~TSuchpfad() { setenv("PATH", Alt.c_str(), 1); }
+  } suchpfad;
+  TTempOrdner ordner;
+  std::filesystem::create_directory(ordner.Pfad("bin"));
+  std::filesystem::create_symlink(Programm + "/soffice", ordner.Pfad("bin/soffice"));
+  setenv("PATH", (ordner.Pfad("nirgends") + ":" + ordner.Pfad("bin")).c_str(), 1);
+  EXPECT_EQ(TLibreOfficeAutomation::OfficeImSuchpfad(), Programm);
+
+  setenv("PATH", ordner.Pfad("nirgends").c_str(), 1);
+  EXPECT_EQ(TLibreOfficeAutomation::OfficeImSuchpfad(), "");
+  TLibreOfficeAutomation automation("", ordner.Pfad());
+  EXPECT_EQ(FehlerVon([&] { automation.CreateOleObject("Excel.Application"); }), "Ungültige Klassenzeichenfolge");
 }
 
 TEST(LibreOfficeAutomation, WorkbookMitEinemBlattInJedemFormat) {
