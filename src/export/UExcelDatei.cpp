@@ -1,6 +1,7 @@
 #include "export/UExcelDatei.h"
 
 #include "export/UExcelExport.h"
+#include "platform/AtomareDatei.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,8 +61,10 @@ public:
 }  // namespace
 
 bool ExportiereExcelDatei(TAutomation& automation, const TTabelle& tabelle, const std::string& pfad) {
-  TNeueDatei neu(FreierName(pfad));
+  // A workbook chosen through a symbolic link replaces the file it leads to.
+  const std::string ziel = ZielPfad(pfad);
+  TNeueDatei neu(FreierName(ziel));
   if (!StringgridToExcel(automation, tabelle, neu.Pfad)) return false;
-  neu.Uebernommen = Ersetze(neu.Pfad, pfad);
+  neu.Uebernommen = Ersetze(neu.Pfad, ziel);
   return neu.Uebernommen;
 }

@@ -25,9 +25,16 @@ std::string Verzeichnis(const std::string& pfad) {
   throw EAtomarFehler(schritt, errnum);
 }
 
-// The file that is to be replaced: symbolic links are followed one by one, so
-// that every link stays and the file at the end of the chain receives the new
-// content, also when that file does not exist yet.
+mode_t NeueRechte(const std::string& ziel) {
+  struct stat st {};
+  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t maske = umask(0);
+  umask(maske);
+  return 0666 & ~maske;
+}
+
+}  // namespace
+
 std::string ZielPfad(const std::string& pfad) {
   std::string ziel = pfad;
   for (int stufe = 0; stufe < 40; ++stufe) {  // as many as the kernel follows
@@ -43,16 +50,6 @@ std::string ZielPfad(const std::string& pfad) {
   }
   Scheitern(ELOOP);
 }
-
-mode_t NeueRechte(const std::string& ziel) {
-  struct stat st {};
-  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t maske = umask(0);
-  umask(maske);
-  return 0666 & ~maske;
-}
-
-}  // namespace
 
 void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
   const std::string ziel = ZielPfad(pfad);

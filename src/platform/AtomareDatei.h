@@ -20,6 +20,12 @@ public:
   TDateiSchritt Schritt;
 };
 
+// The file that replacing pfad is to replace: symbolic links are followed one
+// by one, so that every link stays and the file at the end of the chain
+// receives the new content, also when that file does not exist yet. A link
+// that cannot be read, or a loop, throws EAtomarFehler.
+std::string ZielPfad(const std::string& pfad);
+
 // Writes bytes to a temporary file beside pfad, flushes it to disk and then
 // renames it over pfad. On failure the temporary file is removed, any file at
 // pfad is left untouched, and EAtomarFehler is thrown. A new file gets the

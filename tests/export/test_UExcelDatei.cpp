@@ -69,3 +69,21 @@ TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
   EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Ordner.xls")));
   EXPECT_EQ(ordner.Eintraege(), Namen{"Ordner.xls"});
 }
+
+TEST(UExcelDatei, SymbolischerVerweisBleibt) {
+  TTempOrdner ordner;
+  mkdir(ordner.Pfad("daten").c_str(), 0755);
+  SchreibBytes(ordner.Pfad("daten/Liste.xls"), Bytes("alt"));
+  symlink("daten/Liste.xls", ordner.Pfad("Verweis.xls").c_str());
+  TAufzeichnendeAutomation automation;
+  automation.BeimSpeichern = [&](const std::string& datei) {
+    EXPECT_EQ(datei.rfind(ordner.Pfad("daten/.scheibwart-"), 0), 0u) << datei;
+    SchreibBytes(datei, Bytes("neu"));
+  };
+  EXPECT_TRUE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Verweis.xls")));
+  struct stat st {};
+  ASSERT_EQ(lstat(ordner.Pfad("Verweis.xls").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(LiesBytes(ordner.Pfad("daten/Liste.xls")), Bytes("neu"));
+  EXPECT_EQ(ordner.Eintraege("daten"), Namen{"Liste.xls"});
+}
