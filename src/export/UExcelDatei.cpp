@@ -8,13 +8,6 @@
 
 namespace {
 
-std::string Ordner(const std::string& pfad) {
-  const auto schnitt = pfad.find_last_of('/');
-  if (schnitt == std::string::npos) return ".";
-  if (schnitt == 0) return "/";
-  return pfad.substr(0, schnitt);
-}
-
 // ".xls" of "/a/Liste.xls"; the application picks the format by it.
 std::string Endung(const std::string& pfad) {
   const auto name = pfad.find_last_of('/') + 1;  // npos + 1 is 0
@@ -25,7 +18,7 @@ std::string Endung(const std::string& pfad) {
 // A name in the folder of pfad that nothing has yet. A folder that cannot be
 // looked into ends the search too; the save then fails there.
 std::string FreierName(const std::string& pfad) {
-  const std::string anfang = Ordner(pfad) + "/.scheibwart-" + std::to_string(getpid()) + "-";
+  const std::string anfang = Verzeichnis(pfad) + "/.scheibwart-" + std::to_string(getpid()) + "-";
   for (unsigned nummer = 0;; ++nummer) {
     std::string name = anfang + std::to_string(nummer) + Endung(pfad);
     struct stat st {};

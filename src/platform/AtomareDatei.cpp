@@ -14,13 +14,6 @@ EAtomarFehler::EAtomarFehler(TDateiSchritt schritt, int errnum)
 
 namespace {
 
-std::string Verzeichnis(const std::string& pfad) {
-  const auto schnitt = pfad.find_last_of('/');
-  if (schnitt == std::string::npos) return ".";
-  if (schnitt == 0) return "/";
-  return pfad.substr(0, schnitt);
-}
-
 [[noreturn]] void Scheitern(int errnum, TDateiSchritt schritt = TDateiSchritt::Anlegen) {
   throw EAtomarFehler(schritt, errnum);
 }
@@ -34,6 +27,13 @@ mode_t NeueRechte(const std::string& ziel) {
 }
 
 }  // namespace
+
+std::string Verzeichnis(const std::string& pfad) {
+  const auto schnitt = pfad.find_last_of('/');
+  if (schnitt == std::string::npos) return ".";
+  if (schnitt == 0) return "/";
+  return pfad.substr(0, schnitt);
+}
 
 std::string ZielPfad(const std::string& pfad) {
   std::string ziel = pfad;

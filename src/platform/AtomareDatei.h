@@ -20,6 +20,9 @@ public:
   TDateiSchritt Schritt;
 };
 
+// The folder pfad lies in: "." for a bare name, "/" for a name in the root.
+std::string Verzeichnis(const std::string& pfad);
+
 // The file that replacing pfad is to replace: symbolic links are followed one
 // by one, so that every link stays and the file at the end of the chain
 // receives the new content, also when that file does not exist yet. A link
