@@ -27,7 +27,7 @@ void ExcelExport10000Filme(benchmark::State& state) {
   char muster[] = "/tmp/scheibwart-bench-XXXXXX";
   if (mkdtemp(muster) == nullptr) return state.SkipWithError("kein Ordner unter /tmp");
   const std::string ordner = muster;
-  TLibreOfficeAutomation automation;
+  TLibreOfficeAutomation automation("", "", CALC_MODUL);
   for (auto _ : state) {
     if (!ExportiereExcelDatei(automation, tabelle, ordner + "/Filme.xls"))
       state.SkipWithError("Speichern fehlgeschlagen");

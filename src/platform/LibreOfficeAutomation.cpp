@@ -18,26 +18,21 @@ std::string TempOrdner() {
 
 bool Vorhanden(const std::string& pfad, int art) { return access(pfad.c_str(), art) == 0; }
 
-// The bridge module: beside the program, else where the build put it.
-std::string CalcModulPfad() {
+std::string DiesesProgrammsOrdner() {
   std::error_code fehler;
   const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
-  if (!fehler) {
-    const std::string daneben = (programm.parent_path() / CalcModulName).string();
-    if (Vorhanden(daneben, R_OK)) return daneben;
-  }
-  return SCHEIBWART_CALC_MODUL;
+  return fehler ? std::string() : programm.parent_path().string();
 }
 
 // Loads the office's UNO libraries and then the bridge module, which uses
 // them; nullptr when one of them cannot be loaded. Loaded once, for the rest
 // of the run.
-TNeueCalcAnwendung* CalcEinstieg(const std::string& programmOrdner) {
+TNeueCalcAnwendung* CalcEinstieg(const std::string& programmOrdner, const std::string& calcModul) {
   static TNeueCalcAnwendung* einstieg = nullptr;
   if (einstieg != nullptr) return einstieg;
   for (const char* bibliothek : {"libuno_sal.so.3", "libuno_cppu.so.3", "libuno_cppuhelpergcc3.so.3"})
     if (dlopen((programmOrdner + "/" + bibliothek).c_str(), RTLD_NOW | RTLD_GLOBAL) == nullptr) return nullptr;
-  void* modul = dlopen(CalcModulPfad().c_str(), RTLD_NOW | RTLD_LOCAL);
+  void* modul = dlopen(calcModul.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (modul == nullptr) return nullptr;
   einstieg = reinterpret_cast<TNeueCalcAnwendung*>(dlsym(modul, CalcModulEinstieg));
   return einstieg;
@@ -45,9 +40,17 @@ TNeueCalcAnwendung* CalcEinstieg(const std::string& programmOrdner) {
 
 }  // namespace
 
-TLibreOfficeAutomation::TLibreOfficeAutomation(std::string programmOrdner, std::string arbeitsOrdner)
+TLibreOfficeAutomation::TLibreOfficeAutomation(std::string programmOrdner, std::string arbeitsOrdner,
+                                               std::string calcModul)
     : ProgrammOrdner(std::move(programmOrdner)),
-      ArbeitsOrdner(arbeitsOrdner.empty() ? TempOrdner() : std::move(arbeitsOrdner)) {}
+      ArbeitsOrdner(arbeitsOrdner.empty() ? TempOrdner() : std::move(arbeitsOrdner)),
+      CalcModul(calcModul.empty() ? CalcModulZumProgramm(DiesesProgrammsOrdner()) : std::move(calcModul)) {}
+
+std::string TLibreOfficeAutomation::CalcModulZumProgramm(const std::string& programmOrdner) {
+  const std::string daneben = programmOrdner + "/" + CalcModulName;
+  if (Vorhanden(daneben, R_OK)) return daneben;
+  return programmOrdner + "/" SCHEIBWART_MODULORDNER_VOM_PROGRAMM "/" + CalcModulName;
+}
 
 std::string TLibreOfficeAutomation::OfficeImSuchpfad() {
   const char* suchpfad = std::getenv("PATH");
@@ -75,7 +78,7 @@ TDispatchPtr TLibreOfficeAutomation::CreateOleObject(const std::string& klasse) 
   // The class counts as registered when the office and its bridge files are there.
   const bool vorhanden = !programm.empty() && Vorhanden(programm + "/soffice.bin", X_OK) &&
                          Vorhanden(programm + "/unorc", R_OK) && Vorhanden(programm + "/fundamentalrc", R_OK);
-  TNeueCalcAnwendung* neueAnwendung = vorhanden ? CalcEinstieg(programm) : nullptr;
+  TNeueCalcAnwendung* neueAnwendung = vorhanden ? CalcEinstieg(programm, CalcModul) : nullptr;
   if (neueAnwendung == nullptr) throw EFehler(UngueltigeKlassenzeichenfolge);
   TDispatchPtr anwendung;
   neueAnwendung(programm, ArbeitsOrdner, anwendung);

@@ -13,8 +13,10 @@ public:
   // programmOrdner: the folder of LibreOffice's soffice.bin; empty: the
   // office that the command soffice on the search path starts, looked up at
   // each creation. arbeitsOrdner: where the private offices keep their user
-  // installations while they run (empty: $TMPDIR, else /tmp).
-  explicit TLibreOfficeAutomation(std::string programmOrdner = "", std::string arbeitsOrdner = "");
+  // installations while they run (empty: $TMPDIR, else /tmp). calcModul: the
+  // bridge module's file (empty: the one that belongs to this program).
+  explicit TLibreOfficeAutomation(std::string programmOrdner = "", std::string arbeitsOrdner = "",
+                                  std::string calcModul = "");
 
   // An unknown class, or a LibreOffice that is not there, fails with EFehler
   // "Ungültige Klassenzeichenfolge"; an office that does not start with
@@ -25,6 +27,10 @@ public:
   // there is none.
   static std::string OfficeImSuchpfad();
 
+  // The bridge module of the program in programmOrdner: beside it, as in the
+  // build tree, else in the private library folder of an installed tree.
+  static std::string CalcModulZumProgramm(const std::string& programmOrdner);
+
 private:
-  std::string ProgrammOrdner, ArbeitsOrdner;
+  std::string ProgrammOrdner, ArbeitsOrdner, CalcModul;
 };

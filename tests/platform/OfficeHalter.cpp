@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
-  TLibreOfficeAutomation automation(TLibreOfficeAutomation::OfficeImSuchpfad(), argv[1]);
+  TLibreOfficeAutomation automation(TLibreOfficeAutomation::OfficeImSuchpfad(), argv[1], CALC_MODUL);
   const TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
   std::ofstream(argv[2]) << "bereit";
   for (;;) pause();

@@ -96,7 +96,7 @@ std::string Inhalt(const std::string& datei) {
 
 TEST(LibreOfficeAutomation, UnbekannteKlasseUndFehlendesOffice) {
   TTempOrdner arbeit;
-  TLibreOfficeAutomation automation(Programm, arbeit.Pfad());
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
   EXPECT_EQ(FehlerVon([&] { automation.CreateOleObject("Word.Application"); }), "Ungültige Klassenzeichenfolge");
 
   // Without an office the export fails at once, and the old workbook stays.
@@ -128,9 +128,25 @@ TEST(LibreOfficeAutomation, OfficeAusDemSuchpfad) {
   EXPECT_EQ(FehlerVon([&] { automation.CreateOleObject("Excel.Application"); }), "Ungültige Klassenzeichenfolge");
 }
 
+// The program finds its bridge module beside itself (the build tree), else in
+// the private library folder of the tree it was installed into.
+TEST(LibreOfficeAutomation, CalcModulZumProgramm) {
+  TTempOrdner baum;
+  const std::string modul = std::filesystem::path(CALC_MODUL).filename();
+  const std::string bin = baum.Pfad("usr/bin");
+  const std::filesystem::path lib = std::filesystem::weakly_canonical(bin + "/" MODULORDNER_VOM_PROGRAMM);
+  std::filesystem::create_directories(bin);
+  std::filesystem::create_directories(lib);
+  SchreibBytes(lib / modul, Bytes("modul"));
+  EXPECT_EQ(std::filesystem::weakly_canonical(TLibreOfficeAutomation::CalcModulZumProgramm(bin)), lib / modul);
+
+  SchreibBytes(bin + "/" + modul, Bytes("modul"));
+  EXPECT_EQ(TLibreOfficeAutomation::CalcModulZumProgramm(bin), bin + "/" + modul);
+}
+
 TEST(LibreOfficeAutomation, WorkbookMitEinemBlattInJedemFormat) {
   TTempOrdner arbeit, ziel;
-  TLibreOfficeAutomation automation(Programm, arbeit.Pfad());
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
   const std::string pfad = ziel.Pfad("Filme.xls");
   SchreibBytes(pfad, Bytes("alt"));
   ASSERT_TRUE(ExportiereExcelDatei(automation, Filmtabelle(), pfad));
@@ -153,7 +169,7 @@ TEST(LibreOfficeAutomation, WorkbookMitEinemBlattInJedemFormat) {
 
 TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   TTempOrdner arbeit, ziel;
-  TLibreOfficeAutomation automation(Programm, arbeit.Pfad());
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
 
   // A save the office cannot do is a false result, and the office is quit.
   SchreibBytes(ziel.Pfad("Datei"), Bytes("kein Ordner"));
@@ -210,7 +226,7 @@ TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
                       {"--headless", "--norestore", "--accept=pipe,name=" + rohr + ";urp;"});
   EXPECT_TRUE(WarteBis([&] { return std::filesystem::exists(rohrDatei) || nutzer.Status(); }, 180s));
 
-  TLibreOfficeAutomation automation(Programm, arbeit.Pfad());
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
   EXPECT_TRUE(ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")));
   ErwarteKeinOfficeMehr(arbeit);
   // An office told to terminate would be gone within a second or two.
