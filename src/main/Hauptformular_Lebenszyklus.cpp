@@ -78,7 +78,7 @@ void TFHaupt::FormCreate() {
     dialog->OverwritePrompt = true;
   }
 
-  SetupIni = std::make_unique<TSetupIni>(Umgebung.ProgrammVerzeichnis);
+  SetupIni = std::make_unique<TSetupIni>(SetupIniVerzeichnis(Umgebung.ProgrammVerzeichnis));
 }
 
 void TFHaupt::FormDestroy() {

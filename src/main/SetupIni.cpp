@@ -2,7 +2,10 @@
 
 #include "platform/Inidatei.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <unistd.h>
 
 namespace {
 
@@ -10,8 +13,8 @@ std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdStr
 
 }  // namespace
 
-TSetupIni::TSetupIni(const QString& programmVerzeichnis)
-    : Datei(programmVerzeichnis + QStringLiteral("/setup.ini")) {}
+TSetupIni::TSetupIni(const QString& verzeichnis)
+    : Verzeichnis(verzeichnis), Datei(verzeichnis + QStringLiteral("/setup.ini")) {}
 
 QString TSetupIni::LiesText(const char* sektion, const char* schluessel) const {
   return QFile::decodeName(QByteArray::fromStdString(IniLiesText(Bytes(Datei), sektion, schluessel, {})));
@@ -22,13 +25,23 @@ bool TSetupIni::LiesFlag(const char* sektion, const char* schluessel) const {
 }
 
 void TSetupIni::SchreibeText(const char* sektion, const char* schluessel, const QString& wert) {
+  QDir().mkpath(Verzeichnis);  // a folder that cannot be made fails the write
   IniSchreibeText(Bytes(Datei), sektion, schluessel, Bytes(wert));
 }
 
 void TSetupIni::SchreibeFlag(const char* sektion, const char* schluessel, bool wert) {
+  QDir().mkpath(Verzeichnis);
   IniSchreibeFlag(Bytes(Datei), sektion, schluessel, wert);
 }
 
 QString Verzeichnisteil(const QString& pfad) {
   return pfad.left(pfad.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString SetupIniVerzeichnis(const QString& programmVerzeichnis) {
+  if (access(QFile::encodeName(programmVerzeichnis).constData(), W_OK) == 0) return programmVerzeichnis;
+  // A relative XDG_CONFIG_HOME is invalid and ignored.
+  QString konfiguration = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (!QDir::isAbsolutePath(konfiguration)) konfiguration = QDir::homePath() + QStringLiteral("/.config");
+  return QDir::cleanPath(konfiguration) + QStringLiteral("/scheibwart/");
 }

@@ -1,13 +1,14 @@
 #pragma once
-// The settings file setup.ini beside the program. It caches nothing: every
-// read goes to the file, every write is on disk when the call returns.
+// The settings file setup.ini. It caches nothing: every read goes to the
+// file, every write is on disk when the call returns.
 
 #include <QString>
 
 class TSetupIni {
 public:
-  // The program's folder with its trailing separator, then "/setup.ini".
-  explicit TSetupIni(const QString& programmVerzeichnis);
+  // The file is the folder with its trailing separator, then "/setup.ini";
+  // the first write creates the folder if it is missing.
+  explicit TSetupIni(const QString& verzeichnis);
 
   const QString& Pfad() const { return Datei; }
 
@@ -20,8 +21,14 @@ public:
   void SchreibeFlag(const char* sektion, const char* schluessel, bool wert);
 
 private:
-  QString Datei;
+  QString Verzeichnis, Datei;
 };
+
+// Where setup.ini lives: beside the program where its folder can be written
+// (portable use, the build tree), else in the user's configuration folder
+// $XDG_CONFIG_HOME/scheibwart/ (default ~/.config/scheibwart/). Both with
+// their trailing separator.
+QString SetupIniVerzeichnis(const QString& programmVerzeichnis);
 
 // The folder part of a file path: everything up to and including the last
 // separator.

@@ -1,5 +1,5 @@
 // setup.ini beside the program: what start-up reads, what Open, Save and the
-// options window write, and a program folder that cannot be written.
+// options window write, and the configuration folder of an installed program.
 
 #include "main/FFOptionen.h"
 #include "main/Fenstertitel.h"
@@ -249,18 +249,34 @@ private slots:
     QCOMPARE(Dialoge().Boxen[0].Text, auf);  // the shared dialog proposes the chosen file
   }
 
-  // When the program's folder cannot be written, start-up reports it once
-  // and goes on; Open stops at its failed write.
+  // An installed program cannot write its own folder: setup.ini then lives
+  // in the user's configuration folder, which the first write makes.
   void programmordnerNichtBeschreibbar() {
     const QString pfad = Datei("Sammlung.swl");
     SchreibeSammlung(pfad, "Metropolis");
-    const QString ordner = Daten.path() + QStringLiteral("/gibt es nicht/");
-    TUmgebung umgebung = Umwelt->Umgebung({pfad});
-    umgebung.ProgrammVerzeichnis = ordner;
-    Programm = std::make_unique<TProgramm>(umgebung);
-    Programm->Start();
+    const QString konfiguration = Daten.path() + QStringLiteral("/konfiguration");
+    StarteInstalliert(konfiguration, {pfad});
 
-    const QString fehler = QStringLiteral("nach ") + ordner + QStringLiteral("/setup.ini kann nicht geschrieben werden.");
+    QCOMPARE(Dialoge().Boxen.size(), 0);
+    const QString setup = konfiguration + QStringLiteral("/scheibwart//setup.ini");
+    QCOMPARE(LiesBytes(setup), QByteArray("[Optionen]\nfilepathmerken=0\n[Datei]\nletztedateiladen=0\n"));
+    Dialoge().Waehle(pfad);
+    H().MainLoad->trigger();
+    QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
+    QVERIFY(LiesBytes(setup).contains("letzteDatei=" + pfad.toUtf8() + '\n'));
+  }
+
+  // When the configuration folder cannot be written either, start-up reports
+  // it once and goes on; Open stops at its failed write.
+  void konfigurationsordnerNichtBeschreibbar() {
+    const QString pfad = Datei("Sammlung.swl");
+    SchreibeSammlung(pfad, "Metropolis");
+    const QString keinOrdner = Datei("keine Konfiguration");
+    SchreibBytes(keinOrdner, "eine Datei, kein Ordner");
+    StarteInstalliert(keinOrdner, {pfad});
+
+    const QString fehler =
+        QStringLiteral("nach ") + keinOrdner + QStringLiteral("/scheibwart//setup.ini kann nicht geschrieben werden.");
     QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(Dialoge().Boxen[0].Titel, QStringLiteral("Scheibwart v1.0"));
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
@@ -281,6 +297,19 @@ private slots:
     O().CBmerken->click();
     QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
+  }
+
+private:
+  // Starts the program from a folder it cannot write (here: one that does
+  // not exist), with XDG_CONFIG_HOME set to konfiguration for the test.
+  void StarteInstalliert(const QString& konfiguration, const QStringList& argumente) {
+    const QByteArray vorher = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(konfiguration));
+    TUmgebung umgebung = Umwelt->Umgebung(argumente);
+    umgebung.ProgrammVerzeichnis = Daten.path() + QStringLiteral("/gibt es nicht/");
+    Programm = std::make_unique<TProgramm>(umgebung);
+    Programm->Start();
+    qputenv("XDG_CONFIG_HOME", vorher);
   }
 };
 
