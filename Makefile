@@ -3,16 +3,17 @@
 
 BUILD_DIR := build
 JOBS      := $(shell nproc 2>/dev/null || echo 2)
-SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Compiler and build tools, Qt 6 Widgets with its German translations,
 # GoogleTest for the window-free tests, LibreOffice Calc and its SDK for the
 # spreadsheet export, Google Benchmark, and Xvfb, xauth and ImageMagick for
 # starting and photographing the program where no display is available.
+# "a|b": either will do; the first is installed only where neither is (the
+# headless Calc conflicts with the desktop's).
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-translations-l10n libgl-dev \
             googletest libgtest-dev \
-            libreoffice-calc-nogui libreoffice-dev libbenchmark-dev \
+            'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev libbenchmark-dev \
             xvfb xauth imagemagick x11-utils \
             fonts-liberation2 fonts-dejavu-core
 
@@ -23,14 +24,7 @@ SAMPLE := examples/Sammlung.swl
 all: build
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${db:Status-Status}' $$p 2>/dev/null | grep -qx installed || echo $$p; \
-	  done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installiere:" $$missing; \
-	  $(SUDO) apt-get update && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $(PACKAGES); \
-	fi
+	@tools/pakete-installieren.sh $(PACKAGES)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
