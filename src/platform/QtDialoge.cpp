@@ -1,11 +1,8 @@
 #include "platform/QtDialoge.h"
 
 #include "platform/Cp1252Eingabe.h"
-#include "platform/DateiDialog.h"
+#include "platform/QtDateiDialog.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -53,25 +50,7 @@ std::optional<QString> TQtDialoge::Eingabe(QWidget* besitzer, const QString& tit
 }
 
 std::optional<QString> TQtDialoge::Datei(QWidget* besitzer, const TDateiDialog& dialog) {
-  QFileDialog box(besitzer, dialog.Title);
-  box.setOption(QFileDialog::DontUseNativeDialog);  // Qt's dialog speaks German
-  box.setOption(QFileDialog::HideNameFilterDetails);
-  box.setFileMode(QFileDialog::AnyFile);
-  const bool speichern = dialog.Art == TDateiDialog::TArt::Speichern;
-  box.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  box.setOption(QFileDialog::DontConfirmOverwrite, !(speichern && dialog.OverwritePrompt));
-  box.setNameFilters(QtNamensfilter(dialog.Filter));
-  box.setDefaultSuffix(dialog.DefaultExt);
-
-  // A proposed name with a folder opens the dialog in that folder.
-  const QFileInfo vorschlag(dialog.FileName);
-  const bool mitOrdner = dialog.FileName.contains(QLatin1Char('/'));
-  box.setDirectory(mitOrdner ? vorschlag.absolutePath()
-                             : QDir(dialog.InitialDir).absolutePath());
-  box.selectFile(mitOrdner ? vorschlag.fileName() : dialog.FileName);
-
-  if (box.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList gewaehlt = box.selectedFiles();
-  if (gewaehlt.isEmpty()) return std::nullopt;
-  return gewaehlt.first();
+  TQtDateiDialog box(besitzer, dialog);
+  box.exec();
+  return box.Gewaehlt();
 }

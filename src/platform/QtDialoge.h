@@ -1,6 +1,6 @@
 #pragma once
-// The seam's production side: Qt's message boxes and file dialogs, which speak
-// German through Qt's own translations.
+// The seam's production side: Qt's message boxes, speaking German through Qt's
+// own translations, and the desktop's file dialogs.
 
 #include "platform/Dialoge.h"
 

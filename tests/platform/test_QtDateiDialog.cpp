@@ -1,0 +1,67 @@
+// Qt's own file dialog, as tests and desktops without one of their own show
+// it: a typed name is saved under exactly that name, double quotes included,
+// and an existing one is only replaced when the user says so.
+
+#include "platform/DateiDialog.h"
+#include "platform/QtDialoge.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestQtDateiDialog : public QObject {
+  Q_OBJECT
+
+  // Types the name into the dialog once it is open and presses Enter; a
+  // replace question that follows is answered with antwort.
+  static void TippeName(const QString& name, QMessageBox::StandardButton antwort = QMessageBox::NoButton) {
+    QTimer::singleShot(0, [=] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      if (antwort != QMessageBox::NoButton) {
+        QTimer::singleShot(0, [=] {
+          auto* frage = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+          QVERIFY(frage != nullptr);
+          frage->button(antwort)->click();
+          if (antwort == QMessageBox::No) QTimer::singleShot(0, dialog, &QWidget::close);
+        });
+      }
+      auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(feld != nullptr);
+      feld->setText(name);
+      QTest::keyClick(feld, Qt::Key_Return);
+    });
+  }
+
+private slots:
+  void nameMitAnfuehrungszeichen() {
+    QTemporaryDir ordner;
+    TQtDialoge qt;
+    TDateiDialog dialog(TDateiDialog::TArt::Speichern, qt, nullptr);
+    dialog.Title = QStringLiteral("als Textdatei exportieren");
+    dialog.Filter = QStringLiteral("Textdateien (*.txt)|*.txt");
+    dialog.DefaultExt = QStringLiteral("txt");
+    dialog.InitialDir = ordner.path();
+    dialog.OverwritePrompt = true;
+    const QString pate = ordner.filePath(QStringLiteral("Der \"Pate\" Teil 2.txt"));
+
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2"));
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(pate));
+
+    QFile(pate).open(QIODevice::WriteOnly);
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2.txt"), QMessageBox::No);
+    QCOMPARE(qt.Datei(nullptr, dialog), std::nullopt);
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2.txt"), QMessageBox::Yes);
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(pate));
+
+    TippeName(QStringLiteral("Liste"));  // names without quotes go Qt's own way
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(ordner.filePath(QStringLiteral("Liste.txt"))));
+  }
+};
+
+QTEST_MAIN(TestQtDateiDialog)
+#include "test_QtDateiDialog.moc"
