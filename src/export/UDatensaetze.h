@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-// The films and the games of the store, copied out in store order.
-std::vector<TFilmRec> Filme(const TDatBas& datBas);
-std::vector<TSpielRec> Spiele(const TDatBas& datBas);
-
 // The field texts of a record in its own order: Name, CDAnzahl, CDFormat,
 // Genre, Kommentar for a film; the same without CDFormat for a game.
 std::vector<std::string> Felder(const TFilmRec& film);

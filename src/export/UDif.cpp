@@ -64,11 +64,11 @@ TZeilen DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
 }  // namespace
 
 std::vector<std::string> DifFilmZeilen(const TDatBas& datBas) {
-  return DifZeilen(Filme(datBas), "Filme",
+  return DifZeilen(datBas.Filme(), "Filme",
                    {"Nummer", "Filmname", "CD-Anzahl", "CD-Format", "Genre", "Kommentar"}, "v1.0");
 }
 
 std::vector<std::string> DifSpielZeilen(const TDatBas& datBas) {
-  return DifZeilen(Spiele(datBas), "Spiele", {"Nummer", "Spiel", "CD-Anzahl", "Genre", "Kommentar"},
+  return DifZeilen(datBas.Spiele(), "Spiele", {"Nummer", "Spiel", "CD-Anzahl", "Genre", "Kommentar"},
                    "v0.2");
 }

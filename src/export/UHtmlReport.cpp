@@ -145,12 +145,12 @@ std::vector<std::string> HtmlZeilen(const TExportQuelle& quelle) {
   if (quelle.FilmeSichtbar)
     SammlungsTabelle(zeilen, "<center><b><u>Filme :</u></b><br><br>",
                      {"Film", "CD-Anzahl", "CD-Format", "Genre", "Kommentar"},
-                     Filme(quelle.DatBas));
+                     quelle.DatBas.Filme());
   if (!quelle.FilmWuensche.empty())
     ListenTabelle(zeilen, "<b><u>Wunschfilme :</u></b><br><br>", quelle.FilmWuensche);
   if (quelle.SpieleSichtbar)
     SammlungsTabelle(zeilen, "<b><u>Spiele :</u></b><br><br>",
-                     {"Spiel", "CD-Anzahl", "Genre", "Kommentar"}, Spiele(quelle.DatBas));
+                     {"Spiel", "CD-Anzahl", "Genre", "Kommentar"}, quelle.DatBas.Spiele());
   if (!quelle.SpielWuensche.empty())
     ListenTabelle(zeilen, "<b><u>Wunschspiele :</u></b><br><br>", quelle.SpielWuensche);
   if (!quelle.Verleih.empty())

@@ -38,14 +38,14 @@ std::vector<std::string> TextReportZeilen(const TExportQuelle& quelle) {
   Abstaende(zeilen, 1);
   if (quelle.FilmeSichtbar) {
     TZeilen filme;
-    for (const TFilmRec& film : Filme(quelle.DatBas)) filme.push_back(FilmRowText(film));
+    for (const TFilmRec& film : quelle.DatBas.Filme()) filme.push_back(FilmRowText(film));
     Abschnitt(zeilen, "Filmliste:", filme, 4);
   }
   if (!quelle.FilmWuensche.empty())
     Abschnitt(zeilen, "Filme: Wunschliste:", quelle.FilmWuensche, 4);
   if (quelle.SpieleSichtbar) {
     TZeilen spiele;
-    for (const TSpielRec& spiel : Spiele(quelle.DatBas)) spiele.push_back(SpielRowText(spiel));
+    for (const TSpielRec& spiel : quelle.DatBas.Spiele()) spiele.push_back(SpielRowText(spiel));
     Abschnitt(zeilen, "Spieleliste:", spiele, 4);
   }
   if (!quelle.SpielWuensche.empty())

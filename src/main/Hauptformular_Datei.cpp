@@ -36,8 +36,8 @@ std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
 
 TSammlung TFHaupt::Sammlung() const {
   TSammlung sammlung;
-  sammlung.Filme = Filme(*DatBas);
-  sammlung.Spiele = Spiele(*DatBas);
+  sammlung.Filme = DatBas->Filme();
+  sammlung.Spiele = DatBas->Spiele();
   sammlung.Verleih = Eintraege(LBVerleih);
   sammlung.FilmWuensche = Eintraege(LBFilmeW);
   sammlung.SpielWuensche = Eintraege(LBSpieleW);

@@ -1,6 +1,7 @@
 #pragma once
-// The sort tree shared by films and games: a balanced search tree that is
-// filled from the store by one key, written back in order, and emptied again.
+// The sort tree shared by films and games: a balanced search tree of the
+// store's records by one key, written back as the store's new order, and
+// emptied again.
 //
 // A record goes left of a node whose key text is greater (descending: right)
 // and otherwise right (descending: left). So the in-order sequence keeps
@@ -12,8 +13,11 @@
 #include "model/UDatentypen.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Compares two key texts byte by byte as unsigned values, with only A-Z
 // folded to a-z (0xC4 and 0xE4 differ); a prefix is smaller. The result is
@@ -26,17 +30,20 @@ int CompareSortText(std::string_view a, std::string_view b);
 const std::string& SortText(const TFilmRec& film, int key);
 const std::string& SortText(const TSpielRec& spiel, int key);
 
+// A node stands for one record of the store; the record itself stays where
+// it is.
 template <class TRec>
 struct TSortTreeNode {
-  TRec Rec;
+  const TRec* Rec;
   TSortTreeNode* Left = nullptr;
   TSortTreeNode* Right = nullptr;
   int Height = 1;  // of the subtree rooted here
 };
 
-// The store's list of TRec is reached through the four member functions.
-template <class TRec, int (TDatBas::*Count)() const, void (TDatBas::*Get)(int, TRec&) const,
-          void (TDatBas::*Add)(const TRec&), void (TDatBas::*Clear)()>
+// The store's list of TRec is reached through its two member functions: all
+// records, and putting them into a new order.
+template <class TRec, const std::vector<TRec>& (TDatBas::*Alle)() const,
+          void (TDatBas::*Ordne)(const std::vector<std::size_t>&)>
 class TDBSortTree {
 public:
   using TNode = TSortTreeNode<TRec>;
@@ -44,7 +51,6 @@ public:
   explicit TDBSortTree(TDatBas& datBas) : DatBas(datBas) {}
   TDBSortTree(const TDBSortTree&) = delete;
   TDBSortTree& operator=(const TDBSortTree&) = delete;
-  ~TDBSortTree() { ClearTree(); }
 
   void Sort(int key, bool ascending) {
     BuildTree(key, ascending);
@@ -53,26 +59,24 @@ public:
   }
 
   void BuildTree(int key, bool ascending) {
-    TRec rec;
-    const int anzahl = (DatBas.*Count)();
-    for (int i = 1; i <= anzahl; ++i) {
-      (DatBas.*Get)(i, rec);
-      InsertRec(key, rec, ascending);
-    }
+    for (const TRec& rec : (DatBas.*Alle)()) InsertRec(key, rec, ascending);
   }
 
+  // rec is a record of the store, which must not change while the tree holds it.
   void InsertRec(int key, const TRec& rec, bool ascending) {
     Insert(Root, key, SortText(rec, key), rec, ascending);
   }
 
-  // Replaces the store's list by the records in tree order.
+  // Puts the store's list into tree order.
   void WriteBack() {
-    (DatBas.*Clear)();
-    AddInOrder(Root);
+    std::vector<std::size_t> reihenfolge;
+    reihenfolge.reserve(Knoten.size());
+    AddInOrder(Root, (DatBas.*Alle)().data(), reihenfolge);
+    (DatBas.*Ordne)(reihenfolge);
   }
 
   void ClearTree() {
-    Release(Root);
+    std::deque<TNode>().swap(Knoten);
     Root = nullptr;
   }
 
@@ -81,26 +85,19 @@ public:
 private:
   void Insert(TNode*& link, int key, const std::string& text, const TRec& rec, bool ascending) {
     if (link == nullptr) {
-      link = new TNode{rec};
+      link = &Knoten.emplace_back(TNode{&rec});
       return;
     }
-    const bool greater = CompareSortText(SortText(link->Rec, key), text) > 0;
+    const bool greater = CompareSortText(SortText(*link->Rec, key), text) > 0;
     Insert(greater == ascending ? link->Left : link->Right, key, text, rec, ascending);
     Rebalance(link);
   }
 
-  void AddInOrder(const TNode* node) {
+  static void AddInOrder(const TNode* node, const TRec* erster, std::vector<std::size_t>& reihenfolge) {
     if (node == nullptr) return;
-    AddInOrder(node->Left);
-    (DatBas.*Add)(node->Rec);
-    AddInOrder(node->Right);
-  }
-
-  static void Release(TNode* node) {
-    if (node == nullptr) return;
-    Release(node->Left);
-    Release(node->Right);
-    delete node;
+    AddInOrder(node->Left, erster, reihenfolge);
+    reihenfolge.push_back(static_cast<std::size_t>(node->Rec - erster));
+    AddInOrder(node->Right, erster, reihenfolge);
   }
 
   static int Height(const TNode* node) { return node == nullptr ? 0 : node->Height; }
@@ -141,4 +138,5 @@ private:
   }
 
   TDatBas& DatBas;
+  std::deque<TNode> Knoten;  // keeps its elements in place as it grows
 };

@@ -7,8 +7,7 @@
 
 using TFilmTreeNode = TSortTreeNode<TFilmRec>;
 
-class TDBSortTreeF : public TDBSortTree<TFilmRec, &TDatBas::FilmCount, &TDatBas::GetFilm,
-                                        &TDatBas::AddFilm, &TDatBas::ClearFilme> {
+class TDBSortTreeF : public TDBSortTree<TFilmRec, &TDatBas::Filme, &TDatBas::OrdneFilme> {
 public:
   explicit TDBSortTreeF(TDatBas& datBas) : TDBSortTree(datBas) {}
 };

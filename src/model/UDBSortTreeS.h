@@ -6,8 +6,7 @@
 
 using TSpielTreeNode = TSortTreeNode<TSpielRec>;
 
-class TDBSortTreeS : public TDBSortTree<TSpielRec, &TDatBas::SpielCount, &TDatBas::GetSpiel,
-                                        &TDatBas::AddSpiel, &TDatBas::ClearSpiele> {
+class TDBSortTreeS : public TDBSortTree<TSpielRec, &TDatBas::Spiele, &TDatBas::OrdneSpiele> {
 public:
   explicit TDBSortTreeS(TDatBas& datBas) : TDBSortTree(datBas) {}
 };

@@ -3,36 +3,37 @@
 // an ordered list addressed by 1-based position.
 
 #include "model/UDatentypen.h"
-#include "model/URecordChain.h"
-
-using TFilmNode = TRecNode<TFilmRec>;
-using TSpielNode = TRecNode<TSpielRec>;
+#include "model/URecordListe.h"
 
 class TDatBas {
 public:
   TDatBas() = default;
   TDatBas(const TDatBas&) = delete;
   TDatBas& operator=(const TDatBas&) = delete;
-  ~TDatBas();
 
-  const TFilmNode* FilmHead() const { return Filme.Head(); }
-  const TSpielNode* SpielHead() const { return Spiele.Head(); }
+  // Every record in store order: record i is element i - 1.
+  const std::vector<TFilmRec>& Filme() const { return FilmListe.Alle(); }
+  const std::vector<TSpielRec>& Spiele() const { return SpielListe.Alle(); }
 
-  int FilmCount() const { return Filme.Count(); }
-  void GetFilm(int i, TFilmRec& dest) const { Filme.Get(i, dest); }
-  void AddFilm(const TFilmRec& film) { Filme.Add(film); }
-  void SetFilm(int i, const TFilmRec& film) { Filme.Set(i, film); }
-  void DeleteFilm(int i) { Filme.Delete(i); }
-  void ClearFilme() { Filme.Clear(); }
+  int FilmCount() const { return FilmListe.Count(); }
+  void GetFilm(int i, TFilmRec& dest) const { FilmListe.Get(i, dest); }
+  void AddFilm(const TFilmRec& film) { FilmListe.Add(film); }
+  void AddFilm(TFilmRec&& film) { FilmListe.Add(std::move(film)); }
+  void SetFilm(int i, const TFilmRec& film) { FilmListe.Set(i, film); }
+  void DeleteFilm(int i) { FilmListe.Delete(i); }
+  void ClearFilme() { FilmListe.Clear(); }
+  void OrdneFilme(const std::vector<std::size_t>& reihenfolge) { FilmListe.Ordne(reihenfolge); }
 
-  int SpielCount() const { return Spiele.Count(); }
-  void GetSpiel(int i, TSpielRec& dest) const { Spiele.Get(i, dest); }
-  void AddSpiel(const TSpielRec& spiel) { Spiele.Add(spiel); }
-  void SetSpiel(int i, const TSpielRec& spiel) { Spiele.Set(i, spiel); }
-  void DeleteSpiel(int i) { Spiele.Delete(i); }
-  void ClearSpiele() { Spiele.Clear(); }
+  int SpielCount() const { return SpielListe.Count(); }
+  void GetSpiel(int i, TSpielRec& dest) const { SpielListe.Get(i, dest); }
+  void AddSpiel(const TSpielRec& spiel) { SpielListe.Add(spiel); }
+  void AddSpiel(TSpielRec&& spiel) { SpielListe.Add(std::move(spiel)); }
+  void SetSpiel(int i, const TSpielRec& spiel) { SpielListe.Set(i, spiel); }
+  void DeleteSpiel(int i) { SpielListe.Delete(i); }
+  void ClearSpiele() { SpielListe.Clear(); }
+  void OrdneSpiele(const std::vector<std::size_t>& reihenfolge) { SpielListe.Ordne(reihenfolge); }
 
 private:
-  TRecordChain<TFilmRec> Filme;
-  TRecordChain<TSpielRec> Spiele;
+  TRecordListe<TFilmRec> FilmListe;
+  TRecordListe<TSpielRec> SpielListe;
 };

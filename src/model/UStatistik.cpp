@@ -49,13 +49,12 @@ struct TCDSummen {
 // The CD totals of the films or of the games. A count that is no integer adds
 // one CD on the panel and none in the clipboard text; neither total is less
 // than the number of records.
-template <class TNode>
-TCDSummen CDSummen(const TNode* knoten) {
+template <class TRec>
+TCDSummen CDSummen(const std::vector<TRec>& saetze) {
   TCDSummen summen;
-  std::int64_t anzahl = 0;
-  for (; knoten != nullptr; knoten = knoten->Next) {
-    ++anzahl;
-    const auto wert = IntegerWert(knoten->Rec.CDAnzahl);
+  const auto anzahl = static_cast<std::int64_t>(saetze.size());
+  for (const TRec& rec : saetze) {
+    const auto wert = IntegerWert(rec.CDAnzahl);
     summen.Panel += wert.value_or(1);
     summen.Zwischenablage += wert.value_or(0);
   }
@@ -82,9 +81,9 @@ std::optional<std::int32_t> IntegerWert(const std::string& text) {
 bool IsValidInteger(const std::string& text) { return IntegerWert(text).has_value(); }
 
 TStatistikLabels StatistikLabels(const TDatBas& datBas, const TListenZahlen& zahlen) {
-  return {MitCDs(zahlen.Filme, CDSummen(datBas.FilmHead()).Panel),
+  return {MitCDs(zahlen.Filme, CDSummen(datBas.Filme()).Panel),
           std::to_string(zahlen.FilmWuensche),
-          MitCDs(zahlen.Spiele, CDSummen(datBas.SpielHead()).Panel),
+          MitCDs(zahlen.Spiele, CDSummen(datBas.Spiele()).Panel),
           std::to_string(zahlen.SpielWuensche),
           std::to_string(zahlen.Verleih)};
 }
@@ -92,8 +91,8 @@ TStatistikLabels StatistikLabels(const TDatBas& datBas, const TListenZahlen& zah
 std::string StatistikText(const TDatBas& datBas, const TListenZahlen& zahlen) {
   const std::string befinden = "Es befinden sich ";
   const std::string eintraege = " Eintr\xE4" "ge in Ihrer ";
-  const std::string filmCDs = std::to_string(CDSummen(datBas.FilmHead()).Zwischenablage);
-  const std::string spielCDs = std::to_string(CDSummen(datBas.SpielHead()).Zwischenablage);
+  const std::string filmCDs = std::to_string(CDSummen(datBas.Filme()).Zwischenablage);
+  const std::string spielCDs = std::to_string(CDSummen(datBas.Spiele()).Zwischenablage);
   const std::string zeilen[] = {
       befinden + std::to_string(datBas.FilmCount()) + " Filme in Ihrer CD-Sammlung.",
       "Das sind insgesamt " + filmCDs + " CDs.",

@@ -5,8 +5,6 @@
 #include "model/UDBSortTreeF.h"
 #include "model/UDBSortTreeS.h"
 
-#include "export/UDatensaetze.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -29,7 +27,7 @@ std::vector<std::string> Feld(const std::vector<TRec>& recs, TShortString TRec::
   return texte;
 }
 
-std::vector<std::string> Namen(const TDatBas& db) { return Feld(Filme(db), &TFilmRec::Name); }
+std::vector<std::string> Namen(const TDatBas& db) { return Feld(db.Filme(), &TFilmRec::Name); }
 
 // Sorts the films of a store holding the given names, one key per film name.
 std::vector<std::string> SortiereNamen(const std::vector<std::string>& namen, bool aufsteigend) {
@@ -58,7 +56,7 @@ TEST(TDBSortTree, CDAnzahlIstText) {
   TDatBas db;
   for (const char* anzahl : {"2", "10", "1"}) db.AddFilm({"F", anzahl, "", "", ""});
   TDBSortTreeF(db).Sort(2, true);
-  EXPECT_EQ(Feld(Filme(db), &TFilmRec::CDAnzahl), (std::vector<std::string>{"1", "10", "2"}));
+  EXPECT_EQ(Feld(db.Filme(), &TFilmRec::CDAnzahl), (std::vector<std::string>{"1", "10", "2"}));
 }
 
 TEST(TDBSortTree, GrossUndKleinGleichInStoreReihenfolge) {
@@ -93,7 +91,7 @@ TEST(TDBSortTree, WiederholtesSortieren) {
   for (const auto& [name, nr] : {std::pair{"b", "1"}, {"a", "2"}, {"B", "3"}, {"a", "4"}})
     db.AddFilm(Film(name, nr));
   TDBSortTreeF baum(db);
-  const auto nummern = [&] { return Feld(Filme(db), &TFilmRec::Kommentar); };
+  const auto nummern = [&] { return Feld(db.Filme(), &TFilmRec::Kommentar); };
 
   baum.Sort(1, true);
   EXPECT_EQ(nummern(), (std::vector<std::string>{"2", "4", "1", "3"}));
@@ -112,15 +110,15 @@ TEST(TDBSortTree, FilmeUndSpieleBleibenGetrennt) {
   db.AddFilm(Film("Amadeus"));
   db.AddSpiel({"Myst", "1", "Adventure", ""});
   db.AddSpiel({"Doom", "1", "Action", ""});
-  const std::vector<TFilmRec> filme = Filme(db);
+  const std::vector<TFilmRec> filme = db.Filme();
 
   TDBSortTreeS(db).Sort(1, true);
-  EXPECT_EQ(Filme(db), filme);
-  EXPECT_EQ(Feld(Spiele(db), &TSpielRec::Name), (std::vector<std::string>{"Doom", "Myst"}));
+  EXPECT_EQ(db.Filme(), filme);
+  EXPECT_EQ(Feld(db.Spiele(), &TSpielRec::Name), (std::vector<std::string>{"Doom", "Myst"}));
 
   TDBSortTreeF(db).Sort(1, true);
   EXPECT_EQ(Namen(db), (std::vector<std::string>{"Amadeus", "Zulu"}));
-  EXPECT_EQ(Feld(Spiele(db), &TSpielRec::Name), (std::vector<std::string>{"Doom", "Myst"}));
+  EXPECT_EQ(Feld(db.Spiele(), &TSpielRec::Name), (std::vector<std::string>{"Doom", "Myst"}));
 }
 
 TEST(TDBSortTree, LeereListe) {
@@ -146,7 +144,7 @@ constexpr TShortString TSpielRec::*SpielFelder[] = {&TSpielRec::Name, &TSpielRec
 // all records, so ascending keeps the store order.
 template <class TBaum, class TRec, std::size_t N>
 void PrueftSchluessel(TShortString TRec::* const (&felder)[N], void (TDatBas::*add)(const TRec&),
-                      std::vector<TRec> (*lesen)(const TDatBas&)) {
+                      const std::vector<TRec>& (TDatBas::*lesen)() const) {
   for (std::size_t schluessel = 0; schluessel <= N + 1; ++schluessel) {
     std::vector<TRec> recs(3);
     for (std::size_t i = 0; i < 3; ++i)
@@ -156,14 +154,14 @@ void PrueftSchluessel(TShortString TRec::* const (&felder)[N], void (TDatBas::*a
     TDatBas db;
     for (const TRec& rec : geladen) (db.*add)(rec);
     TBaum(db).Sort(static_cast<int>(schluessel), true);
-    EXPECT_EQ(lesen(db), schluessel >= 1 && schluessel <= N ? recs : geladen)
+    EXPECT_EQ((db.*lesen)(), schluessel >= 1 && schluessel <= N ? recs : geladen)
         << "Schluessel " << schluessel;
   }
 }
 
 TEST(TDBSortTree, JederSchluesselWaehltSeinFeld) {
-  PrueftSchluessel<TDBSortTreeF>(FilmFelder, &TDatBas::AddFilm, &Filme);
-  PrueftSchluessel<TDBSortTreeS>(SpielFelder, &TDatBas::AddSpiel, &Spiele);
+  PrueftSchluessel<TDBSortTreeF>(FilmFelder, &TDatBas::AddFilm, &TDatBas::Filme);
+  PrueftSchluessel<TDBSortTreeS>(SpielFelder, &TDatBas::AddSpiel, &TDatBas::Spiele);
 }
 
 TEST(TDBSortTree, ZufallslistenGegenStableSort) {
@@ -191,7 +189,7 @@ TEST(TDBSortTree, ZufallslistenGegenStableSort) {
         for (const TFilmRec& film : original) db.AddFilm(film);
         TDBSortTreeF(db).Sort(schluessel, aufsteigend);
         if (!aufsteigend) std::reverse(erwartet.begin(), erwartet.end());
-        EXPECT_EQ(Filme(db), erwartet) << "Liste " << liste << ", Schluessel " << schluessel;
+        EXPECT_EQ(db.Filme(), erwartet) << "Liste " << liste << ", Schluessel " << schluessel;
       }
     }
   }
@@ -212,10 +210,8 @@ TEST(TDBSortTree, GrosseSortierteListeBleibtFlach) {
   // would turn an unbalanced tree into a chain; the height is checked while
   // the tree grows, so a chain fails early.
   for (const auto& [schluessel, richtung] : {std::pair{1, true}, {1, false}, {3, true}}) {
-    TFilmRec film;
     for (int i = 1; i <= Anzahl; ++i) {
-      db.GetFilm(i, film);
-      baum.InsertRec(schluessel, film, richtung);
+      baum.InsertRec(schluessel, db.Filme()[static_cast<std::size_t>(i - 1)], richtung);
       if ((i & (i - 1)) == 0 || i == Anzahl) {
         ASSERT_LE(Hoehe(baum.Root), 1.45 * std::log2(i) + 2)
             << i << " Filme, Schluessel " << schluessel << ", " << richtung;

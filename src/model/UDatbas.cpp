@@ -1,6 +1,0 @@
-#include "model/UDatbas.h"
-
-TDatBas::~TDatBas() {
-  ClearFilme();
-  ClearSpiele();
-}
