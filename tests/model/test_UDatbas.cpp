@@ -1,5 +1,5 @@
 // The collection store: 1-based film and game lists, checked against a plain
-// vector so that the position cursor can never hand out a wrong record.
+// vector so that no position can hand out a wrong record.
 
 #include "model/UDatbas.h"
 
@@ -95,7 +95,7 @@ TEST(TDatBas, TexteHoechstens255Bytes) {
 }
 
 // Random operations against a vector. Indexes cluster around the last one
-// used, where the cursor is, and stray past both ends; now and then a forward
+// used and stray past both ends; now and then a forward
 // pass deletes as it goes, the way a list is thinned out.
 TEST(TDatBas, ZufaelligeFolgeWieVektor) {
   TDatBas db;
