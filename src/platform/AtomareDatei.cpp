@@ -2,6 +2,7 @@
 
 #include "platform/Dateifehler.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -51,50 +52,86 @@ std::string ZielPfad(const std::string& pfad) {
   Scheitern(ELOOP);
 }
 
-void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
-  const std::string ziel = ZielPfad(pfad);
+namespace {
+
+constexpr std::size_t PufferGroesse = 1 << 18;
+
+}  // namespace
+
+TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
   // A write-protected file stays protected, although renaming over it would work.
-  if (access(ziel.c_str(), F_OK) == 0 && access(ziel.c_str(), W_OK) != 0) Scheitern(errno);
-  const std::string verzeichnis = Verzeichnis(ziel);
-  std::string temp = verzeichnis + "/.scheibwart-XXXXXX";
+  if (access(Ziel.c_str(), F_OK) == 0 && access(Ziel.c_str(), W_OK) != 0) Scheitern(errno);
+  Temp = Verzeichnis(Ziel) + "/.scheibwart-XXXXXX";
+  Fd = mkostemp(Temp.data(), O_CLOEXEC);
+  if (Fd < 0) Scheitern(errno);
+  if (fchmod(Fd, NeueRechte(Ziel)) != 0) Aufgeben(errno, TDateiSchritt::Anlegen);
+  Puffer.reserve(PufferGroesse);
+}
 
-  const int fd = mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) Scheitern(errno);
+TAtomareDatei::~TAtomareDatei() {
+  if (Fd < 0) return;
+  close(Fd);
+  unlink(Temp.c_str());
+}
 
-  auto aufgeben = [&](int errnum, TDateiSchritt schritt) {
-    close(fd);
-    unlink(temp.c_str());
-    Scheitern(errnum, schritt);
-  };
+void TAtomareDatei::Aufgeben(int errnum, TDateiSchritt schritt) {
+  close(Fd);
+  Fd = -1;
+  unlink(Temp.c_str());
+  Scheitern(errnum, schritt);
+}
 
-  if (fchmod(fd, NeueRechte(ziel)) != 0) aufgeben(errno, TDateiSchritt::Anlegen);
+void TAtomareDatei::Schreibe(const void* daten, std::size_t anzahl) {
+  const auto* bytes = static_cast<const std::uint8_t*>(daten);
+  while (anzahl > 0) {
+    const std::size_t teil = std::min(anzahl, PufferGroesse - Puffer.size());
+    Puffer.insert(Puffer.end(), bytes, bytes + teil);
+    bytes += teil;
+    anzahl -= teil;
+    if (Puffer.size() == PufferGroesse) Leere();
+  }
+}
 
+void TAtomareDatei::Leere() {
   std::size_t geschrieben = 0;
-  while (geschrieben < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+  while (geschrieben < Puffer.size()) {
+    const ssize_t n = write(Fd, Puffer.data() + geschrieben, Puffer.size() - geschrieben);
     if (n < 0) {
       if (errno == EINTR) continue;
-      aufgeben(errno, TDateiSchritt::Schreiben);
+      Aufgeben(errno, TDateiSchritt::Schreiben);
     }
     geschrieben += static_cast<std::size_t>(n);
   }
-  if (fsync(fd) != 0) aufgeben(errno, TDateiSchritt::Schreiben);
+  Puffer.clear();
+}
+
+void TAtomareDatei::Fertig() {
+  Leere();
+  if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
+  const int fd = Fd;
+  Fd = -1;
   if (close(fd) != 0) {
     const int errnum = errno;
-    unlink(temp.c_str());
+    unlink(Temp.c_str());
     Scheitern(errnum, TDateiSchritt::Schreiben);
   }
   // Renaming puts the file under its own name, so it fails as making the file
   // does: a folder of that name, for instance.
-  if (rename(temp.c_str(), ziel.c_str()) != 0) {
+  if (rename(Temp.c_str(), Ziel.c_str()) != 0) {
     const int errnum = errno;
-    unlink(temp.c_str());
+    unlink(Temp.c_str());
     Scheitern(errnum);
   }
   // Make the rename itself durable; the file is complete either way.
-  const int dirFd = open(verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dirFd = open(Verzeichnis(Ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     fsync(dirFd);
     close(dirFd);
   }
+}
+
+void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
+  TAtomareDatei datei(pfad);
+  datei.Schreibe(bytes.data(), bytes.size());
+  datei.Fertig();
 }

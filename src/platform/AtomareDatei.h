@@ -29,9 +29,30 @@ std::string Verzeichnis(const std::string& pfad);
 // that cannot be read, or a loop, throws EAtomarFehler.
 std::string ZielPfad(const std::string& pfad);
 
-// Writes bytes to a temporary file beside pfad, flushes it to disk and then
-// renames it over pfad. On failure the temporary file is removed, any file at
-// pfad is left untouched, and EAtomarFehler is thrown. A new file gets the
-// usual permissions; a replaced one keeps its own, and a write-protected one
-// is not replaced.
+// A file that replaces pfad in one step once it is complete: the content goes
+// through a small buffer into a temporary file beside pfad, and Fertig()
+// flushes it to disk and renames it over pfad. Every failure throws
+// EAtomarFehler and leaves any file at pfad untouched; a temporary file that
+// was not finished is removed. A new file gets the usual permissions; a
+// replaced one keeps its own, and a write-protected one is not replaced.
+class TAtomareDatei {
+public:
+  explicit TAtomareDatei(const std::string& pfad);
+  TAtomareDatei(const TAtomareDatei&) = delete;
+  TAtomareDatei& operator=(const TAtomareDatei&) = delete;
+  ~TAtomareDatei();
+
+  void Schreibe(const void* daten, std::size_t anzahl);
+  void Fertig();
+
+private:
+  void Leere();
+  [[noreturn]] void Aufgeben(int errnum, TDateiSchritt schritt);
+
+  std::string Ziel, Temp;
+  int Fd = -1;
+  std::vector<std::uint8_t> Puffer;
+};
+
+// The whole content in one call.
 void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes);
