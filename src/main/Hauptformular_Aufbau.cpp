@@ -101,7 +101,7 @@ TPanelTeile BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& nam
   p.Box = Gruppe(flaeche, namen.Box, namen.Titel, namen.Links, 16, 281, 409, Aussehen::SansSerif(true));
 
   // Created in the Tab order: list, name, count, format, genre, comment;
-  // each field's label 2 pixels below the field's top.
+  // each field's label after it.
   p.Liste = Liste(p.Box, namen.Liste, 16, 24, 249, 217);
   p.Name = Edit(p.Box, namen.Name, 248);
   Feldbeschriftung(p.Name, namen.NameLabel, 16, 250);
