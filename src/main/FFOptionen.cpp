@@ -40,10 +40,12 @@ TFOptionen::TFOptionen(TFHaupt& haupt, TDialoge& dialoge)
   Label2 = Beschriftung(GroupBox2, QStringLiteral("..für Datei laden:"), 40, 32, Aussehen::SansSerif(), "Label2");
   SpeedButton2 = Bildknopf(GroupBox2, "SpeedButton2", style()->standardIcon(QStyle::SP_FileIcon), 176, 28,
                            105, 22);
+  NenneZweck(SpeedButton2, QStringLiteral("Standard-Verzeichnis zum Laden wählen"));
   Label3 = Beschriftung(GroupBox2, QStringLiteral("..für Datei speichern:"), 40, 64, Aussehen::SansSerif(),
                         "Label3");
   SpeedButton3 = Bildknopf(GroupBox2, "SpeedButton3", style()->standardIcon(QStyle::SP_DialogSaveButton),
                            176, 60, 105, 22);
+  NenneZweck(SpeedButton3, QStringLiteral("Standard-Verzeichnis zum Speichern wählen"));
   CBmerken = Haken(GroupBox2, "CBmerken", QStringLiteral("Verzeichnisse merken ?"), 24, 96, 169);
   GroupBox1 = Gruppe(this, "GroupBox1", QStringLiteral(" Automatisches Laden von Dateien : "), 16, 176,
                      313, 89);

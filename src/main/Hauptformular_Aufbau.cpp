@@ -30,10 +30,12 @@ QIcon Symbol(QWidget* fenster, const char* themenname, QStyle::StandardPixmap er
   return QIcon::fromTheme(QString::fromLatin1(themenname), fenster->style()->standardIcon(ersatz));
 }
 
-TListBox* Liste(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe) {
-  auto* liste = Erzeuge<TListBox>(eltern, name, links, oben, breite, hoehe);
+// A list filling its group box, named after the box's caption.
+TListBox* Liste(QGroupBox* gruppe, const char* name, int links, int oben, int breite, int hoehe) {
+  auto* liste = Erzeuge<TListBox>(gruppe, name, links, oben, breite, hoehe);
   liste->setFont(Aussehen::SansSerif());
   Aussehen::Feldfarben(liste);
+  liste->setAccessibleName(Gruppenname(gruppe));
   return liste;
 }
 
@@ -98,25 +100,26 @@ TPanelTeile BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& nam
   TPanelTeile p{};
   p.Box = Gruppe(flaeche, namen.Box, namen.Titel, namen.Links, 16, 281, 409, Aussehen::SansSerif(true));
 
-  // Created in the Tab order: list, name, count, format, genre, comment.
+  // Created in the Tab order: list, name, count, format, genre, comment;
+  // each field's label after it.
   p.Liste = Liste(p.Box, namen.Liste, 16, 24, 249, 217);
-  Beschriftung(p.Box, namen.NameLabel, 16, 250);
   p.Name = Edit(p.Box, namen.Name, 248);
-  Beschriftung(p.Box, QStringLiteral("CD-Anzahl :"), 16, 274);
+  Feldbeschriftung(p.Name, namen.NameLabel, 16, 250);
   p.Anzahl = Edit(p.Box, namen.Anzahl, 272);
+  Feldbeschriftung(p.Anzahl, QStringLiteral("CD-Anzahl :"), 16, 274);
   if (namen.Format != nullptr) {
-    Beschriftung(p.Box, QStringLiteral("CD-Format :"), 16, 298);
     p.Format = Kombi(p.Box, namen.Format, 296,
                      {QStringLiteral("AVI"), QStringLiteral("AVI / MPEG"), QStringLiteral("MPEG"),
                       QStringLiteral("DivX 3.x"), QStringLiteral("DivX 4.x"),
                       QStringLiteral("DivX 5.x"), QStringLiteral("VCD"), QStringLiteral("SVCD"),
                       QStringLiteral("(S)VCD"), QStringLiteral("DVD")},
                      9);
+    Feldbeschriftung(p.Format, QStringLiteral("CD-Format :"), 16, 298);
   }
-  Beschriftung(p.Box, QStringLiteral("Genre :"), 16, 322);
   p.Genre = Kombi(p.Box, namen.Genre, 320, genres, genreZeilen);
-  Beschriftung(p.Box, QStringLiteral("Kommentar :"), 16, 346);
+  Feldbeschriftung(p.Genre, QStringLiteral("Genre :"), 16, 322);
   p.Kommentar = Edit(p.Box, namen.Kommentar, 344);
+  Feldbeschriftung(p.Kommentar, QStringLiteral("Kommentar :"), 16, 346);
 
   p.Add = Knopf(p.Box, namen.Add, QStringLiteral("hinzufügen"), 8, 375, 72, 22);
   p.Change = Knopf(p.Box, namen.Change, QStringLiteral("ändern"), 86, 375, 49, 22);

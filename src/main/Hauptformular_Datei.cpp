@@ -9,6 +9,7 @@
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
 #include "platform/ListBox.h"
+#include "platform/Wartezeiger.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,10 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   }
 
   // Throws before the title changes when the file cannot be written.
-  SchreibeSammlung(Dateiname(pfad), sammlung);
+  {
+    const TWartezeiger warten;
+    SchreibeSammlung(Dateiname(pfad), sammlung);
+  }
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
   return TSpeicherErgebnis::Geschrieben;
@@ -84,6 +88,8 @@ void TFHaupt::MainLoadClick() {
 void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
 
 void TFHaupt::LoadCollection(const QString& pfad) {
+  // The failure below ends the scope, and the wait, before its box is shown.
+  const TWartezeiger warten;
   TSammlungsLeser leser(Dateiname(pfad));
   setWindowTitle(TitleWithFile(pfad));
   const TLeseErgebnis gelesen = leser.LiesAlles();

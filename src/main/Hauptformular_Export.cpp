@@ -14,16 +14,19 @@
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
 #include "platform/ListBox.h"
+#include "platform/Wartezeiger.h"
 #include "windows/FFUebersicht.h"
 #include "windows/Shell.h"
 
-#include <QApplication>
 #include <QFile>
 
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
-  SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen());
+  {
+    const TWartezeiger warten;
+    SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen());
+  }
   BieteOeffnen(dialog.FileName, erfolg);
 }
 
@@ -77,18 +80,6 @@ void TFHaupt::ExportDifFilmClick() {
 void TFHaupt::ExportDifSpielClick() {
   Exportiere(SaveDialogdif, [this] { return DifSpielZeilen(*DatBas); }, DifErfolg);
 }
-
-namespace {
-
-// The mouse pointer waits while the spreadsheet application works.
-struct TWartezeiger {
-  TWartezeiger() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWartezeiger() { QApplication::restoreOverrideCursor(); }
-  TWartezeiger(const TWartezeiger&) = delete;
-  TWartezeiger& operator=(const TWartezeiger&) = delete;
-};
-
-}  // namespace
 
 void TFHaupt::ExportiereMappe(TSammlungsart art) {
   const QString liste = art == TSammlungsart::Filme ? QStringLiteral("Filmliste") : QStringLiteral("Spieleliste");

@@ -1,10 +1,12 @@
 // The status bar explains the main window's buttons: moving the pointer over
 // a button shows its hint, over the bare background of the window or of a
-// group box the hint disappears. Nothing else shows tooltips.
+// group box the hint disappears. Nothing else shows tooltips. Screen readers
+// speak the hints as the buttons' names or descriptions.
 
 #include "main/Hauptformular.h"
 
 #include "export/Programmangaben.h"
+#include "platform/Bauteile.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -78,7 +80,10 @@ void TFHaupt::BaueHinweise() {
       {SBVerleihdel, eintragWeg},
       {SpeedButton1, QStringLiteral("Kopiert die Statistik in die Zwischenablage")},
   };
-  for (const auto& [knopf, text] : hinweise) filter->Beobachte(knopf, text);
+  for (const auto& [knopf, text] : hinweise) {
+    filter->Beobachte(knopf, text);
+    Bauteile::NenneZweck(knopf, text);
+  }
 
   // The bare background of the window and of every group box clears it.
   for (QWidget* flaeche : {centralWidget(), static_cast<QWidget*>(GBFilme), static_cast<QWidget*>(GroupBox1),

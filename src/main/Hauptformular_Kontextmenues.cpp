@@ -5,6 +5,7 @@
 
 #include "platform/Befehlsschutz.h"
 #include "platform/ListBox.h"
+#include "platform/Wartezeiger.h"
 
 #include <QAction>
 #include <QMenu>
@@ -120,6 +121,7 @@ void TFHaupt::BaueKontextmenues() {
 }
 
 void TFHaupt::Sortiere(bool filme, int schluessel, bool aufsteigend) {
+  const TWartezeiger warten;
   // The edits and the position label keep what they showed.
   if (filme) {
     SortTreeF->Sort(schluessel, aufsteigend);

@@ -1,8 +1,10 @@
 #include "platform/Bauteile.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace Bauteile {
@@ -23,6 +25,30 @@ QLabel* Beschriftung(QWidget* eltern, const QString& text, int links, int oben,
   label->move(links, oben);
   label->adjustSize();
   return label;
+}
+
+QLabel* Feldbeschriftung(QWidget* feld, const QString& text, int links, int oben,
+                         const QFont& schrift, const char* name) {
+  QLabel* label = Beschriftung(feld->parentWidget(), text, links, oben, schrift, name);
+  label->setBuddy(feld);
+  // An editable combo box's own edit is a control of its own to screen
+  // readers: it is named by the label as well.
+  if (auto* kombi = qobject_cast<QComboBox*>(feld); kombi != nullptr && kombi->lineEdit() != nullptr)
+    kombi->lineEdit()->setAccessibleName(text);
+  return label;
+}
+
+QString Gruppenname(const QGroupBox* gruppe) {
+  QString name = gruppe->title().trimmed();
+  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  return name.trimmed();
+}
+
+void NenneZweck(QAbstractButton* knopf, const QString& zweck) {
+  if (knopf->text().isEmpty())
+    knopf->setAccessibleName(zweck);
+  else
+    knopf->setAccessibleDescription(zweck);
 }
 
 QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,

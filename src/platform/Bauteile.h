@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QGroupBox;
 class QIcon;
 class QLabel;
@@ -28,6 +29,19 @@ QGroupBox* Gruppe(QWidget* eltern, const char* name, const QString& titel, int l
 // A label as wide as its text.
 QLabel* Beschriftung(QWidget* eltern, const QString& text, int links, int oben,
                      const QFont& schrift = Aussehen::SansSerif(), const char* name = nullptr);
+
+// A label naming the field beside it, made in the field's parent: screen
+// readers speak its text as the field's name (the label is the field's buddy).
+QLabel* Feldbeschriftung(QWidget* feld, const QString& text, int links, int oben,
+                         const QFont& schrift = Aussehen::SansSerif(), const char* name = nullptr);
+
+// A group box's caption without the blanks and the colon around it, the
+// name screen readers speak for the list it frames: " Filme : " is "Filme".
+QString Gruppenname(const QGroupBox* gruppe);
+
+// Tells screen readers what a button does: a picture button is named so, a
+// button with a caption keeps that as its name and is described so.
+void NenneZweck(QAbstractButton* knopf, const QString& zweck);
 
 // A flat button with a caption; it takes no keyboard focus.
 QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,

@@ -46,16 +46,16 @@ TFDetailansicht::TFDetailansicht(TFUebersicht& uebersicht)
   setObjectName(QStringLiteral("FDetailansicht"));
   Aussehen::Fensterfarben(this, Aussehen::Detailfarbe, Qt::black);
   GB = Gruppe(this, "GB", QString(), 8, 8, 841, 153);
-  Label1 = Beschriftung(GB, QStringLiteral("Name :"), 16, 24, Feldschrift(), "Label1");
   EName = Feld(GB, "EName", 24);
-  Label2 = Beschriftung(GB, QStringLiteral("CD-Anzahl :"), 16, 48, Feldschrift(), "Label2");
+  Label1 = Feldbeschriftung(EName, QStringLiteral("Name :"), 16, 24, Feldschrift(), "Label1");
   ECDanzahl = Feld(GB, "ECDanzahl", 48);
-  Label3 = Beschriftung(GB, QStringLiteral("CD-Format :"), 16, 72, Feldschrift(), "Label3");
+  Label2 = Feldbeschriftung(ECDanzahl, QStringLiteral("CD-Anzahl :"), 16, 48, Feldschrift(), "Label2");
   ECDFormat = Feld(GB, "ECDFormat", 72);
-  Label4 = Beschriftung(GB, QStringLiteral("Genre :"), 16, 96, Feldschrift(), "Label4");
+  Label3 = Feldbeschriftung(ECDFormat, QStringLiteral("CD-Format :"), 16, 72, Feldschrift(), "Label3");
   EGenre = Feld(GB, "EGenre", 96);
-  Label5 = Beschriftung(GB, QStringLiteral("Kommentar :"), 16, 120, Feldschrift(), "Label5");
+  Label4 = Feldbeschriftung(EGenre, QStringLiteral("Genre :"), 16, 96, Feldschrift(), "Label4");
   EKommentar = Feld(GB, "EKommentar", 120);
+  Label5 = Feldbeschriftung(EKommentar, QStringLiteral("Kommentar :"), 16, 120, Feldschrift(), "Label5");
 
   Label6 = Beschriftung(
       this,

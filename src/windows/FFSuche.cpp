@@ -60,9 +60,10 @@ TFSuche::TFSuche(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge
   RBGenre = Wahl(GroupBox1, "RBGenre", QStringLiteral("Genre"), 160, 32, 57);
   RBKomment = Wahl(GroupBox1, "RBKomment", QStringLiteral("Kommentar"), 160, 64, 81);
   GroupBox2 = Gruppe(this, "GroupBox2", QStringLiteral(" 3. Suchtext "), 512, 24, 313, 105);
-  Label1 = Beschriftung(GroupBox2, QStringLiteral("Bitte geben Sie hier den Text ein, nach dem Sie suchen:"),
-                        24, 32, Aussehen::SansSerif(), "Label1");
   ESuchtext = Erzeuge<QLineEdit>(GroupBox2, "ESuchtext", 24, 64, 265, 21);
+  Label1 = Feldbeschriftung(ESuchtext,
+                            QStringLiteral("Bitte geben Sie hier den Text ein, nach dem Sie suchen:"), 24,
+                            32, Aussehen::SansSerif(), "Label1");
   QPalette farben = ESuchtext->palette();
   farben.setColor(QPalette::Text, QColor(48, 84, 143));
   ESuchtext->setPalette(farben);
@@ -70,6 +71,7 @@ TFSuche::TFSuche(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge
   SBSuchestarten = Knopf(this, "SBSuchestarten", QStringLiteral("go"), 848, 32, 35, 97);
   GroupBox4 = Gruppe(this, "GroupBox4", QStringLiteral(" Ergebnis : "), 16, 152, 870, 465);
   SGTab = new TTabellenraster(GroupBox4, "SGTab", 16, 24, 833, 425);
+  SGTab->setAccessibleName(Gruppenname(GroupBox4));
   SGTab->Zeige(Geleert(TTabelle{5, {}, {}}));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 636, 873, 24, false);
 

@@ -14,6 +14,7 @@ TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialog
       Dialoge(dialoge) {
   setObjectName(QStringLiteral("FUebersicht"));
   SGTab = new TTabellenraster(this, "SGTab", 16, 16, 873, 613);
+  SGTab->setAccessibleName(QStringLiteral("Tabellansicht"));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 640, 873, 22, false);
 
   connect(SpeedButton1, &QPushButton::clicked, this,

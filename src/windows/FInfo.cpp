@@ -79,6 +79,7 @@ QToolButton* Angebot(QGroupBox* gruppe, const char* name, const QIcon& bild, int
                      const QString& hinweis) {
   QToolButton* knopf = Bildknopf(gruppe, name, bild, links, oben, 22, 22);
   knopf->setToolTip(hinweis);
+  NenneZweck(knopf, hinweis);
   return knopf;
 }
 

@@ -1,9 +1,15 @@
-// The status bar's hints follow the pointer over the main window's buttons.
+// The status bar's hints follow the pointer over the main window's buttons,
+// and screen readers find a name for every control.
 
 #include "support/Programmtest.h"
+#include "windows/Nebenfenster.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -99,6 +105,28 @@ private slots:
     H().SBFilmadd->click();
     Ueber(H().SBFilmchange, {10, 10});
     QCOMPARE(Hinweis(), QStringLiteral("übernimmt aktuelle Änderungen an einem bereits eingetragenen Film"));
+  }
+
+  // Screen readers speak every control of every window by a name of its own:
+  // a field by its label, a picture button by its hint or purpose, a list by
+  // its group; never by the caption of the group box around it.
+  void jedesSteuerelementHatEinenNamen() {
+    QStringList ohneEigenenNamen;
+    for (QWidget* widget : H().findChildren<QWidget*>()) {
+      const bool fenster = widget->window() == &H() || qobject_cast<TNebenfenster*>(widget->window());
+      const bool steuerelement = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                                 qobject_cast<QComboBox*>(widget) ||
+                                 (qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QHeaderView*>(widget));
+      if (!fenster || !steuerelement || !widget->isVisibleTo(widget->window())) continue;
+      const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+      bool eigen = !name.trimmed().isEmpty();
+      for (const QWidget* vorfahr = widget->parentWidget(); vorfahr != nullptr; vorfahr = vorfahr->parentWidget())
+        if (const auto* gruppe = qobject_cast<const QGroupBox*>(vorfahr)) eigen = eigen && name != gruppe->title();
+      if (!eigen)
+        ohneEigenenNamen << widget->window()->objectName() + QLatin1Char(' ') + widget->metaObject()->className() +
+                                QLatin1Char(' ') + widget->objectName() + QStringLiteral(": \"") + name + QLatin1Char('"');
+    }
+    QVERIFY2(ohneEigenenNamen.isEmpty(), qPrintable(ohneEigenenNamen.join(QLatin1Char('\n'))));
   }
 
   void keineTooltips() {

@@ -12,6 +12,7 @@
 #include "support/Testordner.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QTest>
 #include <QToolButton>
 
@@ -90,10 +91,15 @@ private slots:
     Programm->Start();
   }
 
+  // A failed load shows its box after the pointer stopped waiting.
   void cleanup() {
     const int unerwartet = Dialoge().Unerwartet;
+    const int unterWartezeiger = Dialoge().UnterWartezeiger;
+    const bool wartet = QGuiApplication::overrideCursor() != nullptr;
     Programm.reset();
     QCOMPARE(unerwartet, 0);
+    QCOMPARE(unterWartezeiger, 0);
+    QVERIFY(!wartet);
   }
 
   // Random files, biased towards markers and plausible lengths so that every

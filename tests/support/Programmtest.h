@@ -8,6 +8,7 @@
 #include "platform/ListBox.h"
 #include "support/Testumgebung.h"
 
+#include <QGuiApplication>
 #include <QTest>
 
 #include <memory>
@@ -34,14 +35,19 @@ protected:
   }
 
   // Ends the program without a question and checks that every scripted
-  // answer was used and no box came unasked.
+  // answer was used, no box came unasked or under the waiting pointer, and
+  // no command left the pointer waiting.
   void Beende() {
     const int unerwartet = Umwelt->Dialoge.Unerwartet;
+    const int unterWartezeiger = Umwelt->Dialoge.UnterWartezeiger;
     const bool beantwortet = Umwelt->Dialoge.AllesBeantwortet();
+    const bool wartet = QGuiApplication::overrideCursor() != nullptr;
     if (Programm) H().Modified = false;
     Programm.reset();
     QCOMPARE(unerwartet, 0);
+    QCOMPARE(unterWartezeiger, 0);
     QVERIFY(beantwortet);
+    QVERIFY(!wartet);
   }
 
   // The film and game list boxes show exactly what the store holds.

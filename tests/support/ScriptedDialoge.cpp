@@ -1,5 +1,12 @@
 #include "support/ScriptedDialoge.h"
 
+#include <QGuiApplication>
+
+void TScriptedDialoge::Zeichne(const TGezeigteBox& box) {
+  Boxen << box;
+  if (QGuiApplication::overrideCursor() != nullptr) ++UnterWartezeiger;
+}
+
 TAntwort TScriptedDialoge::Meldung(QWidget*, const QString& titel, const QString& text,
                                    TKnoepfe knoepfe, TSymbol symbol) {
   TGezeigteBox box;
@@ -8,7 +15,7 @@ TAntwort TScriptedDialoge::Meldung(QWidget*, const QString& titel, const QString
   box.Text = text;
   box.Knoepfe = knoepfe;
   box.Symbol = symbol;
-  Boxen << box;
+  Zeichne(box);
   if (knoepfe == TKnoepfe::Ok) return TAntwort::Ok;
   if (Antworten.isEmpty()) {
     ++Unerwartet;
@@ -23,7 +30,7 @@ std::optional<QString> TScriptedDialoge::Eingabe(QWidget*, const QString& titel,
   box.Art = TGezeigteBox::TArt::Eingabe;
   box.Titel = titel;
   box.Text = prompt;
-  Boxen << box;
+  Zeichne(box);
   if (Eingaben.isEmpty()) {
     ++Unerwartet;
     return std::nullopt;
@@ -41,7 +48,7 @@ std::optional<QString> TScriptedDialoge::Datei(QWidget*, const TDateiDialog& dia
   box.DefaultExt = dialog.DefaultExt;
   box.InitialDir = dialog.InitialDir;
   box.OverwritePrompt = dialog.OverwritePrompt;
-  Boxen << box;
+  Zeichne(box);
   if (Dateiwahlen.isEmpty()) {
     ++Unerwartet;
     return std::nullopt;

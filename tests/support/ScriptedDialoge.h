@@ -32,6 +32,7 @@ public:
   QList<std::optional<QString>> Eingaben;       // for input boxes; nullopt cancels
   QList<std::optional<QString>> Dateiwahlen;    // for file dialogs; nullopt cancels
   int Unerwartet = 0;                           // boxes shown without a scripted answer
+  int UnterWartezeiger = 0;                     // boxes shown while the pointer was waiting
 
   TAntwort Meldung(QWidget* besitzer, const QString& titel, const QString& text, TKnoepfe knoepfe,
                    TSymbol symbol) override;
@@ -49,4 +50,7 @@ public:
     return Antworten.isEmpty() && Dateiwahlen.isEmpty() && Eingaben.isEmpty();
   }
   void Vergiss() { Boxen.clear(); }
+
+private:
+  void Zeichne(const TGezeigteBox& box);
 };
