@@ -19,7 +19,7 @@ PACKAGES := cmake g++ make pkg-config \
 
 SAMPLE := examples/Sammlung.swl
 
-.PHONY: all deps configure build test run examples clean
+.PHONY: all deps configure build test run package examples clean
 
 all: build
 
@@ -37,6 +37,10 @@ test: build
 
 run: build
 	tools/run-program.sh $(BUILD_DIR)/scheibwart $(SAMPLE)
+
+# The Debian package: build/scheibwart_<version>_<arch>.deb.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # Writes the sample collection anew with the program's collection writer.
 examples: configure

@@ -8,13 +8,31 @@
 #include "windows/Zwischenablage.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// The icon of every window: the desktop's icon theme where the program is
+// installed, else the sizes built into the program.
+QIcon Programmsymbol() {
+  QIcon eingebaut;
+  for (QDirIterator png(QStringLiteral(":/programmsymbol"), QDir::Files, QDirIterator::Subdirectories);
+       png.hasNext();)
+    eingebaut.addFile(png.next());
+  return QIcon::fromTheme(QStringLiteral(SCHEIBWART_KENNUNG), eingebaut);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(AnwendungsTitel));
+  QApplication::setDesktopFileName(QStringLiteral(SCHEIBWART_KENNUNG));
+  QApplication::setWindowIcon(Programmsymbol());
 
   // The program speaks German whatever the desktop's language: Qt's own
   // buttons and file dialogs too.
