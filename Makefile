@@ -6,8 +6,9 @@ JOBS      := $(shell nproc 2>/dev/null || echo 2)
 
 # Compiler and build tools, Qt 6 Widgets with its German translations,
 # GoogleTest for the window-free tests, LibreOffice Calc and its SDK for the
-# spreadsheet export, Google Benchmark, and Xvfb, xauth and ImageMagick for
-# starting and photographing the program where no display is available.
+# spreadsheet export, Google Benchmark, Xvfb, xauth and ImageMagick for
+# starting and photographing the program where no display is available, and
+# what the icons, the package and the checks of the desktop files need.
 # "a|b": either will do; the first is installed only where neither is (the
 # headless Calc conflicts with the desktop's).
 PACKAGES := cmake g++ make pkg-config \
@@ -15,7 +16,8 @@ PACKAGES := cmake g++ make pkg-config \
             googletest libgtest-dev \
             'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev libbenchmark-dev \
             xvfb xauth imagemagick x11-utils \
-            fonts-liberation2 fonts-dejavu-core
+            fonts-liberation2 fonts-dejavu-core \
+            librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info
 
 SAMPLE := examples/Sammlung.swl
 
