@@ -335,8 +335,6 @@ private:
   // Rebuild a list box from the store, one row text per record.
   void FuelleFilmliste();
   void FuelleSpielliste();
-  // The collection and the three lists as the file holds them.
-  TSammlung Sammlung() const;
   // A list box's entries in code page 1252, top to bottom.
   static std::vector<std::string> Eintraege(const TListBox* liste);
 

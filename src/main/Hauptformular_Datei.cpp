@@ -4,7 +4,6 @@
 #include "main/Hauptformular.h"
 
 #include "main/Fenstertitel.h"
-#include "export/UDatensaetze.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
@@ -26,6 +25,23 @@ void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
   liste->addItems(zeilen);
 }
 
+// Films and games go straight into the store; the entries of the three text
+// lists are gathered for their list boxes.
+class TLadeZiel final : public TSammlungsZiel {
+public:
+  explicit TLadeZiel(TDatBas& datBas) : DatBas(datBas) {}
+  void Film(TFilmRec&& film) override { DatBas.AddFilm(std::move(film)); }
+  void Spiel(TSpielRec&& spiel) override { DatBas.AddSpiel(std::move(spiel)); }
+  void Verleih(std::string&& eintrag) override { Verliehen.push_back(std::move(eintrag)); }
+  void FilmWunsch(std::string&& eintrag) override { FilmWuensche.push_back(std::move(eintrag)); }
+  void SpielWunsch(std::string&& eintrag) override { SpielWuensche.push_back(std::move(eintrag)); }
+
+  std::vector<std::string> Verliehen, FilmWuensche, SpielWuensche;
+
+private:
+  TDatBas& DatBas;
+};
+
 }  // namespace
 
 std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
@@ -35,23 +51,15 @@ std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
   return eintraege;
 }
 
-TSammlung TFHaupt::Sammlung() const {
-  TSammlung sammlung;
-  sammlung.Filme = DatBas->Filme();
-  sammlung.Spiele = DatBas->Spiele();
-  sammlung.Verleih = Eintraege(LBVerleih);
-  sammlung.FilmWuensche = Eintraege(LBFilmeW);
-  sammlung.SpielWuensche = Eintraege(LBSpieleW);
-  return sammlung;
-}
-
 TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   if (!SaveDialog.Execute()) return TSpeicherErgebnis::Abgebrochen;
   const QString pfad = SaveDialog.FileName;
   SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
   SetupIni->SchreibeText("Optionen", "savefilepath", Verzeichnisteil(pfad));
 
-  const TSammlung sammlung = Sammlung();
+  const std::vector<std::string> verleih = Eintraege(LBVerleih), filmWuensche = Eintraege(LBFilmeW),
+                                 spielWuensche = Eintraege(LBSpieleW);
+  const TSammlungsSicht sammlung(DatBas->Filme(), DatBas->Spiele(), verleih, filmWuensche, spielWuensche);
   if (sammlung.Leer()) {
     Dialoge.Meldung(this, QStringLiteral("Fehler:"),
                     QStringLiteral("Speichern ist fehlgeschlagen!\nEs sind keine Daten eingetragen!"),
@@ -92,13 +100,11 @@ void TFHaupt::LoadCollection(const QString& pfad) {
   const TWartezeiger warten;
   TSammlungsLeser leser(Dateiname(pfad));
   setWindowTitle(TitleWithFile(pfad));
-  const TLeseErgebnis gelesen = leser.LiesAlles();
+  TLadeZiel inhalt(*DatBas);
+  const std::string fehler = leser.LiesAlles(inhalt);
 
   // What was read before a failure is kept, and the list boxes agree with it.
-  const TSammlung& inhalt = gelesen.Inhalt;
-  for (const TFilmRec& film : inhalt.Filme) DatBas->AddFilm(film);
-  for (const TSpielRec& spiel : inhalt.Spiele) DatBas->AddSpiel(spiel);
-  Fuelle(LBVerleih, inhalt.Verleih);
+  Fuelle(LBVerleih, inhalt.Verliehen);
   Fuelle(LBFilmeW, inhalt.FilmWuensche);
   Fuelle(LBSpieleW, inhalt.SpielWuensche);
 
@@ -119,5 +125,5 @@ void TFHaupt::LoadCollection(const QString& pfad) {
     loeschen->setEnabled(true);
   }
 
-  if (!gelesen.Fehler.empty()) throw EFehler(gelesen.Fehler);
+  if (!fehler.empty()) throw EFehler(fehler);
 }

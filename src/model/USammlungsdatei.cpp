@@ -5,6 +5,7 @@
 #include "platform/Fehler.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -40,104 +41,120 @@ struct TSpalte {
   std::size_t SlotAnzahl;
 };
 
-constexpr TSpalte FilmSpalte{FilmSlot, 5};
-constexpr TSpalte SpielSpalte{SpielSlot, 4};
-constexpr TSpalte VerleihSpalte{VerleihSlot, 1};
-constexpr TSpalte FilmWunschSpalte{FilmWunschSlot, 1};
-constexpr TSpalte SpielWunschSpalte{SpielWunschSlot, 1};
+constexpr TSpalte Spalten[] = {{FilmSlot, 5}, {SpielSlot, 4}, {VerleihSlot, 1}, {FilmWunschSlot, 1},
+                               {SpielWunschSlot, 1}};
+enum TSpaltenNr { FilmNr, SpielNr, VerleihNr, FilmWunschNr, SpielWunschNr };
 
-const std::uint8_t* SlotIn(const std::uint8_t* bytes, std::size_t record, std::size_t slot) {
-  return bytes + record * RecordSize + slot * SlotSize;
+bool NurMarker(const std::uint8_t* record, TSpalte spalte) {
+  for (std::size_t s = 0; s < spalte.SlotAnzahl; ++s)
+    if (!IsMarker(record + (spalte.ErsterSlot + s) * SlotSize)) return false;
+  return true;
 }
 
-// The number of records that hold a real entry of the column: everything up to
-// its last record in which some slot of the column is not the marker.
-std::size_t EintragAnzahl(const std::uint8_t* bytes, std::size_t recordAnzahl, TSpalte spalte) {
-  for (std::size_t r = recordAnzahl; r > 0; --r)
-    for (std::size_t s = 0; s < spalte.SlotAnzahl; ++s)
-      if (!IsMarker(SlotIn(bytes, r - 1, spalte.ErsterSlot + s))) return r;
-  return 0;
+void WriteEintrag(std::uint8_t* record, std::size_t slot, std::span<const std::string> eintraege,
+                  std::size_t r) {
+  if (r < eintraege.size())
+    WriteSlot(record + slot * SlotSize, eintraege[r]);
+  else
+    WriteMarker(record + slot * SlotSize);
 }
 
-std::vector<std::string> ReadList(const std::uint8_t* bytes, std::size_t recordAnzahl,
-                                  TSpalte spalte) {
-  std::vector<std::string> eintraege(EintragAnzahl(bytes, recordAnzahl, spalte));
-  for (std::size_t r = 0; r < eintraege.size(); ++r)
-    eintraege[r] = ReadSlot(SlotIn(bytes, r, spalte.ErsterSlot));
-  return eintraege;
-}
-
-void WriteList(std::vector<std::uint8_t>& bytes, std::size_t recordAnzahl,
-               const std::vector<std::string>& eintraege, std::size_t slot) {
-  for (std::size_t r = 0; r < recordAnzahl; ++r) {
-    std::uint8_t* ziel = bytes.data() + r * RecordSize + slot * SlotSize;
-    if (r < eintraege.size())
-      WriteSlot(ziel, eintraege[r]);
-    else
-      WriteMarker(ziel);
-  }
-}
+// Collects what a file holds into a TSammlung.
+class TSammler final : public TSammlungsZiel {
+public:
+  void Film(TFilmRec&& film) override { Sammlung.Filme.push_back(std::move(film)); }
+  void Spiel(TSpielRec&& spiel) override { Sammlung.Spiele.push_back(std::move(spiel)); }
+  void Verleih(std::string&& e) override { Sammlung.Verleih.push_back(std::move(e)); }
+  void FilmWunsch(std::string&& e) override { Sammlung.FilmWuensche.push_back(std::move(e)); }
+  void SpielWunsch(std::string&& e) override { Sammlung.SpielWuensche.push_back(std::move(e)); }
+  TSammlung Sammlung;
+};
 
 }  // namespace
 
-std::size_t TSammlung::RecordAnzahl() const {
+std::size_t TSammlung::RecordAnzahl() const { return TSammlungsSicht(*this).RecordAnzahl(); }
+
+std::size_t TSammlungsSicht::RecordAnzahl() const {
   return std::max({Filme.size(), Spiele.size(), Verleih.size(), FilmWuensche.size(),
                    SpielWuensche.size()});
 }
 
-std::vector<std::uint8_t> EncodeSammlung(const TSammlung& sammlung) {
-  const std::size_t n = sammlung.RecordAnzahl();
-  std::vector<std::uint8_t> bytes(n * RecordSize, 0);
-  for (std::size_t r = 0; r < n; ++r) {
-    std::uint8_t* record = bytes.data() + r * RecordSize;
-    auto slot = [&](std::size_t k) { return record + k * SlotSize; };
+void EncodeRecord(const TSammlungsSicht& sammlung, std::size_t r, std::uint8_t* record) {
+  std::memset(record, 0, RecordSize);
+  auto slot = [&](std::size_t k) { return record + k * SlotSize; };
 
-    if (r < sammlung.Filme.size()) {
-      const TFilmRec& film = sammlung.Filme[r];
-      WriteSlot(slot(FilmSlot + 0), film.Name);
-      WriteSlot(slot(FilmSlot + 1), film.CDAnzahl);
-      WriteSlot(slot(FilmSlot + 2), film.CDFormat);
-      WriteSlot(slot(FilmSlot + 3), film.Genre);
-      WriteSlot(slot(FilmSlot + 4), film.Kommentar);
-    } else {
-      for (std::size_t k = 0; k < FilmSpalte.SlotAnzahl; ++k) WriteMarker(slot(FilmSlot + k));
-    }
-
-    if (r < sammlung.Spiele.size()) {
-      const TSpielRec& spiel = sammlung.Spiele[r];
-      WriteSlot(slot(SpielSlot + 0), spiel.Name);
-      WriteSlot(slot(SpielSlot + 1), spiel.CDAnzahl);
-      WriteSlot(slot(SpielSlot + 2), spiel.Genre);
-      WriteSlot(slot(SpielSlot + 3), spiel.Kommentar);
-    } else {
-      for (std::size_t k = 0; k < SpielSpalte.SlotAnzahl; ++k) WriteMarker(slot(SpielSlot + k));
-    }
+  if (r < sammlung.Filme.size()) {
+    const TFilmRec& film = sammlung.Filme[r];
+    WriteSlot(slot(FilmSlot + 0), film.Name);
+    WriteSlot(slot(FilmSlot + 1), film.CDAnzahl);
+    WriteSlot(slot(FilmSlot + 2), film.CDFormat);
+    WriteSlot(slot(FilmSlot + 3), film.Genre);
+    WriteSlot(slot(FilmSlot + 4), film.Kommentar);
+  } else {
+    for (std::size_t k = 0; k < Spalten[FilmNr].SlotAnzahl; ++k) WriteMarker(slot(FilmSlot + k));
   }
-  WriteList(bytes, n, sammlung.Verleih, VerleihSlot);
-  WriteList(bytes, n, sammlung.FilmWuensche, FilmWunschSlot);
-  WriteList(bytes, n, sammlung.SpielWuensche, SpielWunschSlot);
+
+  if (r < sammlung.Spiele.size()) {
+    const TSpielRec& spiel = sammlung.Spiele[r];
+    WriteSlot(slot(SpielSlot + 0), spiel.Name);
+    WriteSlot(slot(SpielSlot + 1), spiel.CDAnzahl);
+    WriteSlot(slot(SpielSlot + 2), spiel.Genre);
+    WriteSlot(slot(SpielSlot + 3), spiel.Kommentar);
+  } else {
+    for (std::size_t k = 0; k < Spalten[SpielNr].SlotAnzahl; ++k) WriteMarker(slot(SpielSlot + k));
+  }
+
+  WriteEintrag(record, VerleihSlot, sammlung.Verleih, r);
+  WriteEintrag(record, FilmWunschSlot, sammlung.FilmWuensche, r);
+  WriteEintrag(record, SpielWunschSlot, sammlung.SpielWuensche, r);
+}
+
+std::vector<std::uint8_t> EncodeSammlung(const TSammlungsSicht& sammlung) {
+  const std::size_t n = sammlung.RecordAnzahl();
+  std::vector<std::uint8_t> bytes(n * RecordSize);
+  for (std::size_t r = 0; r < n; ++r) EncodeRecord(sammlung, r, bytes.data() + r * RecordSize);
   return bytes;
 }
 
+void TSammlungsDecoder::Record(const std::uint8_t* record) {
+  // A record of markers only: what a held-back marker entry reads as.
+  static const auto markerRecord = [] {
+    std::array<std::uint8_t, RecordSize> bytes{};
+    for (std::size_t s = 0; s < SlotsProRecord; ++s) WriteMarker(bytes.data() + s * SlotSize);
+    return bytes;
+  }();
+  for (std::size_t nr = 0; nr < std::size(Spalten); ++nr) {
+    if (NurMarker(record, Spalten[nr])) {
+      ++Zurueckgehalten[nr];
+      continue;
+    }
+    // A real entry: the markers held back before it are entries too.
+    for (; Zurueckgehalten[nr] > 0; --Zurueckgehalten[nr]) Gib(nr, markerRecord.data());
+    Gib(nr, record);
+  }
+}
+
+void TSammlungsDecoder::Gib(std::size_t spalte, const std::uint8_t* record) {
+  auto feld = [&](std::size_t k) { return ReadSlot(record + (Spalten[spalte].ErsterSlot + k) * SlotSize); };
+  switch (spalte) {
+    case FilmNr:
+      return Ziel.Film(TFilmRec{feld(0), feld(1), feld(2), feld(3), feld(4)});
+    case SpielNr:
+      return Ziel.Spiel(TSpielRec{feld(0), feld(1), feld(2), feld(3)});
+    case VerleihNr:
+      return Ziel.Verleih(feld(0));
+    case FilmWunschNr:
+      return Ziel.FilmWunsch(feld(0));
+    default:
+      return Ziel.SpielWunsch(feld(0));
+  }
+}
+
 TSammlung DecodeSammlung(const std::uint8_t* bytes, std::size_t recordAnzahl) {
-  TSammlung sammlung;
-
-  sammlung.Filme.resize(EintragAnzahl(bytes, recordAnzahl, FilmSpalte));
-  for (std::size_t r = 0; r < sammlung.Filme.size(); ++r) {
-    auto feld = [&](std::size_t k) { return ReadSlot(SlotIn(bytes, r, FilmSlot + k)); };
-    sammlung.Filme[r] = TFilmRec{feld(0), feld(1), feld(2), feld(3), feld(4)};
-  }
-
-  sammlung.Spiele.resize(EintragAnzahl(bytes, recordAnzahl, SpielSpalte));
-  for (std::size_t r = 0; r < sammlung.Spiele.size(); ++r) {
-    auto feld = [&](std::size_t k) { return ReadSlot(SlotIn(bytes, r, SpielSlot + k)); };
-    sammlung.Spiele[r] = TSpielRec{feld(0), feld(1), feld(2), feld(3)};
-  }
-
-  sammlung.Verleih = ReadList(bytes, recordAnzahl, VerleihSpalte);
-  sammlung.FilmWuensche = ReadList(bytes, recordAnzahl, FilmWunschSpalte);
-  sammlung.SpielWuensche = ReadList(bytes, recordAnzahl, SpielWunschSpalte);
-  return sammlung;
+  TSammler sammler;
+  TSammlungsDecoder decoder(sammler);
+  for (std::size_t r = 0; r < recordAnzahl; ++r) decoder.Record(bytes + r * RecordSize);
+  return std::move(sammler.Sammlung);
 }
 
 TSammlungsLeser::TSammlungsLeser(const std::string& pfad) {
@@ -158,36 +175,48 @@ TSammlungsLeser::~TSammlungsLeser() {
   if (Fd >= 0) close(Fd);
 }
 
-TLeseErgebnis TSammlungsLeser::LiesAlles() {
-  TLeseErgebnis ergebnis;
-  std::vector<std::uint8_t> bytes;
-  std::uint8_t record[RecordSize];
-  std::size_t gelesen = 0;  // bytes of the record being read
+std::string TSammlungsLeser::LiesAlles(TSammlungsZiel& ziel) {
+  constexpr std::size_t PufferRecords = 256;
+  std::vector<std::uint8_t> puffer(PufferRecords * RecordSize);
+  TSammlungsDecoder decoder(ziel);
+  std::string fehler;
+  std::size_t gefuellt = 0;  // bytes in the buffer, complete records first
 
   for (;;) {
-    const ssize_t n = read(Fd, record + gelesen, RecordSize - gelesen);
+    const ssize_t n = read(Fd, puffer.data() + gefuellt, puffer.size() - gefuellt);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ergebnis.Fehler = DateiFehlerText(errno);
+      fehler = DateiFehlerText(errno);
       break;
     }
     if (n == 0) {
-      if (gelesen > 0) ergebnis.Fehler = DateiendeText;
+      if (gefuellt > 0) fehler = DateiendeText;
       break;
     }
-    gelesen += static_cast<std::size_t>(n);
-    if (gelesen == RecordSize) {
-      bytes.insert(bytes.end(), record, record + RecordSize);
-      gelesen = 0;
-    }
+    gefuellt += static_cast<std::size_t>(n);
+    const std::size_t ganze = gefuellt / RecordSize;
+    for (std::size_t r = 0; r < ganze; ++r) decoder.Record(puffer.data() + r * RecordSize);
+    // The start of a record that is not complete yet moves to the front.
+    std::memmove(puffer.data(), puffer.data() + ganze * RecordSize, gefuellt - ganze * RecordSize);
+    gefuellt -= ganze * RecordSize;
   }
   close(Fd);
   Fd = -1;
-
-  ergebnis.Inhalt = DecodeSammlung(bytes.data(), bytes.size() / RecordSize);
-  return ergebnis;
+  return fehler;
 }
 
-void SchreibeSammlung(const std::string& pfad, const TSammlung& sammlung) {
-  SchreibeDateiAtomar(pfad, EncodeSammlung(sammlung));
+TLeseErgebnis TSammlungsLeser::LiesAlles() {
+  TSammler sammler;
+  std::string fehler = LiesAlles(sammler);
+  return {std::move(sammler.Sammlung), std::move(fehler)};
+}
+
+void SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung) {
+  TAtomareDatei datei(pfad);
+  std::uint8_t record[RecordSize];
+  for (std::size_t r = 0, n = sammlung.RecordAnzahl(); r < n; ++r) {
+    EncodeRecord(sammlung, r, record);
+    datei.Schreibe(record, RecordSize);
+  }
+  datei.Fertig();
 }

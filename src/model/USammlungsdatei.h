@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,16 +42,64 @@ struct TSammlung {
   friend bool operator==(const TSammlung&, const TSammlung&) = default;
 };
 
-// The bytes of the whole file; zero bytes fill each slot behind its text.
-std::vector<std::uint8_t> EncodeSammlung(const TSammlung& sammlung);
+// What a collection file is written from, where it lies: nothing is copied.
+struct TSammlungsSicht {
+  TSammlungsSicht(const TSammlung& sammlung)
+      : Filme(sammlung.Filme), Spiele(sammlung.Spiele), Verleih(sammlung.Verleih),
+        FilmWuensche(sammlung.FilmWuensche), SpielWuensche(sammlung.SpielWuensche) {}
+  TSammlungsSicht(std::span<const TFilmRec> filme, std::span<const TSpielRec> spiele,
+                  std::span<const std::string> verleih, std::span<const std::string> filmWuensche,
+                  std::span<const std::string> spielWuensche)
+      : Filme(filme), Spiele(spiele), Verleih(verleih), FilmWuensche(filmWuensche),
+        SpielWuensche(spielWuensche) {}
 
-// Reads complete records. In each column (film part, game part, each of the
-// three lists) every slot up to the column's last non-marker slot is a real
-// entry, so an entry "x" survives unless it is the column's last one.
+  std::span<const TFilmRec> Filme;
+  std::span<const TSpielRec> Spiele;
+  std::span<const std::string> Verleih, FilmWuensche, SpielWuensche;
+
+  std::size_t RecordAnzahl() const;
+  bool Leer() const { return RecordAnzahl() == 0; }
+};
+
+// Where the entries of a file go as they are read, in file order.
+class TSammlungsZiel {
+public:
+  virtual void Film(TFilmRec&& film) = 0;
+  virtual void Spiel(TSpielRec&& spiel) = 0;
+  virtual void Verleih(std::string&& eintrag) = 0;
+  virtual void FilmWunsch(std::string&& eintrag) = 0;
+  virtual void SpielWunsch(std::string&& eintrag) = 0;
+
+protected:
+  ~TSammlungsZiel() = default;
+};
+
+// The bytes of record r (RecordSize of them); zero bytes fill each slot
+// behind its text.
+void EncodeRecord(const TSammlungsSicht& sammlung, std::size_t r, std::uint8_t* record);
+
+// The bytes of the whole file.
+std::vector<std::uint8_t> EncodeSammlung(const TSammlungsSicht& sammlung);
+
+// Reads records one after the other. In each column (film part, game part,
+// each of the three lists) every slot up to the column's last non-marker slot
+// is a real entry, so an entry "x" survives unless it is the column's last
+// one: markers are held back until a real entry follows them.
+class TSammlungsDecoder {
+public:
+  explicit TSammlungsDecoder(TSammlungsZiel& ziel) : Ziel(ziel) {}
+  void Record(const std::uint8_t* record);
+
+private:
+  void Gib(std::size_t spalte, const std::uint8_t* record);  // the column's entry of the record
+
+  TSammlungsZiel& Ziel;
+  std::size_t Zurueckgehalten[5] = {};  // markers not yet known to be entries, per column
+};
+
+// Decodes complete records.
 TSammlung DecodeSammlung(const std::uint8_t* bytes, std::size_t recordAnzahl);
 
-// Result of reading a file that could be opened: what was read, and the
-// failure text when reading stopped early (empty when the file was whole).
 struct TLeseErgebnis {
   TSammlung Inhalt;
   std::string Fehler;
@@ -64,13 +113,19 @@ public:
   TSammlungsLeser& operator=(const TSammlungsLeser&) = delete;
   ~TSammlungsLeser();
 
-  // Reads up to the end of the file, or up to a failure, and closes it.
+  // Reads up to the end of the file, or up to a failure, hands every entry
+  // of the complete records to ziel as soon as it is read, and closes the
+  // file. The result is the failure text, empty when the file was whole.
+  std::string LiesAlles(TSammlungsZiel& ziel);
+
+  // The same into a TSammlung: what was read, and the failure text.
   TLeseErgebnis LiesAlles();
 
 private:
   int Fd = -1;
 };
 
-// Writes the file atomically: the file at pfad is replaced only once every
-// record is on disk. Throws EFehler on failure, leaving any old file as it was.
-void SchreibeSammlung(const std::string& pfad, const TSammlung& sammlung);
+// Writes the file atomically, record by record through a small buffer: the
+// file at pfad is replaced only once every record is on disk. Throws EFehler
+// on failure, leaving any old file as it was.
+void SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung);
