@@ -1,6 +1,5 @@
 #include "Benchprogramm.h"
 
-#include "Testsammlung.h"
 #include "platform/ListBox.h"
 #include "windows/FFUebersicht.h"
 
@@ -76,29 +75,3 @@ std::unique_ptr<QApplication> OffscreenAnwendung(int& argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   return anwendung;
 }
-
-namespace {
-
-struct TGeladen {
-  int Anzahl = 0;
-  std::unique_ptr<TLaufendesProgramm> Programm;
-};
-
-TGeladen& Geladen() {
-  static TGeladen geladen;
-  return geladen;
-}
-
-}  // namespace
-
-TLaufendesProgramm& GeladenesProgramm(int anzahl) {
-  TGeladen& geladen = Geladen();
-  if (geladen.Anzahl != anzahl || !geladen.Programm) {
-    geladen.Programm.reset();
-    geladen.Programm = std::make_unique<TLaufendesProgramm>(Testsammlungsdatei(anzahl));
-    geladen.Anzahl = anzahl;
-  }
-  return *geladen.Programm;
-}
-
-void BeendeGeladenesProgramm() { Geladen().Programm.reset(); }

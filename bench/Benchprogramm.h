@@ -62,9 +62,3 @@ private:
 // The application of a measuring program: offscreen, without the desktop's
 // platform theme, and not quitting when the main window closes.
 std::unique_ptr<QApplication> OffscreenAnwendung(int& argc, char** argv);
-
-// The program with Testsammlungsdatei(anzahl) loaded, kept from one benchmark
-// to the next while the size stays; what one benchmark changes, the next sees.
-TLaufendesProgramm& GeladenesProgramm(int anzahl);
-// Destroys it; must run before the application goes.
-void BeendeGeladenesProgramm();

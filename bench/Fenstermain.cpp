@@ -1,6 +1,5 @@
 // The main of the benchmark programs that drive the program's windows: the
-// offscreen application first, then the benchmarks, then the loaded program
-// goes while the application is still there.
+// offscreen application, then the benchmarks.
 
 #include "Benchprogramm.h"
 
@@ -30,7 +29,6 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   TKonsole konsole;
   benchmark::RunSpecifiedBenchmarks(&konsole);
-  BeendeGeladenesProgramm();
   benchmark::Shutdown();
   return 0;
 }

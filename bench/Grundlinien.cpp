@@ -3,6 +3,7 @@
 #include "Testsammlung.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -23,16 +24,16 @@ constexpr std::size_t Blockgroesse = 1 << 20;
   throw std::runtime_error(was + " " + pfad + ": " + std::strerror(errno));
 }
 
-double BesteVonDrei(const std::function<void()>& arbeit, const std::function<void()>& danach) {
-  double beste = 0;
-  for (int mal = 0; mal < 3; ++mal) {
+double MedianVonFuenf(const std::function<void()>& arbeit, const std::function<void()>& danach) {
+  std::array<double, 5> sekunden;
+  for (double& mal : sekunden) {
     const auto anfang = std::chrono::steady_clock::now();
     arbeit();
-    const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+    mal = std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     danach();
-    beste = mal == 0 ? sekunden : std::min(beste, sekunden);
   }
-  return beste;
+  std::nth_element(sekunden.begin(), sekunden.begin() + 2, sekunden.end());
+  return sekunden[2];
 }
 
 }  // namespace
@@ -71,7 +72,7 @@ void SchreibeMitFsync(std::uintmax_t bytes, const std::string& pfad) {
 double GrundlinieLesen(const std::string& pfad) {
   static std::map<std::string, double> gemessen;
   auto [eintrag, neu] = gemessen.try_emplace(pfad);
-  if (neu) eintrag->second = BesteVonDrei([&] { LiesRoh(pfad); }, [] {});
+  if (neu) eintrag->second = MedianVonFuenf([&] { LiesRoh(pfad); }, [] {});
   return eintrag->second;
 }
 
@@ -80,7 +81,7 @@ double GrundlinieSchreiben(std::uintmax_t bytes) {
   auto [eintrag, neu] = gemessen.try_emplace(bytes);
   if (neu) {
     const std::string pfad = Benchordner() + "/Grundlinie.bin";
-    eintrag->second = BesteVonDrei([&] { SchreibeMitFsync(bytes, pfad); }, [&] { std::filesystem::remove(pfad); });
+    eintrag->second = MedianVonFuenf([&] { SchreibeMitFsync(bytes, pfad); }, [&] { std::filesystem::remove(pfad); });
   }
   return eintrag->second;
 }

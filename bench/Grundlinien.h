@@ -14,7 +14,7 @@ void LiesRoh(const std::string& pfad);
 // closes it.
 void SchreibeMitFsync(std::uintmax_t bytes, const std::string& pfad);
 
-// Seconds of the two, the best of three, measured once per process for each
+// Seconds of the two, the median of five, measured once per process for each
 // file or byte count; the written file goes to Benchordner() and is removed.
 double GrundlinieLesen(const std::string& pfad);
 double GrundlinieSchreiben(std::uintmax_t bytes);

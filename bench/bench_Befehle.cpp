@@ -1,7 +1,8 @@
 // The main window's commands on a loaded collection: changing, deleting,
 // moving, adding and lending one film in the middle of the list, the wish list
 // and the lending list, sorting, the search window and the table overview.
-// All of them work on one loaded program per size, one after the other.
+// Each starts its own program with the collection loaded; the editing commands
+// run a fixed number of times, so that the collection keeps about its size.
 
 #include "Benchprogramm.h"
 #include "Benchrahmen.h"
@@ -19,13 +20,11 @@
 
 namespace {
 
-TLaufendesProgramm& Programm(const benchmark::State& state) { return GeladenesProgramm(Anzahl(state)); }
-
 int Mitte(const TListBox* liste) { return liste->Count() / 2; }
 
 // Selects the film in the middle, fills the edits and clicks change.
 void Aendern(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   bool zweiter = false;
   for (auto _ : state) {
@@ -42,7 +41,7 @@ void Aendern(benchmark::State& state) {
 }
 
 void Loeschen(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   const int vorher = haupt.LBFilme->Count();
   for (auto _ : state) {
@@ -55,7 +54,7 @@ void Loeschen(benchmark::State& state) {
 
 // Moves the film in the middle one line down.
 void Verschieben(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   for (auto _ : state) {
     programm.Waehle(haupt.LBFilme, Mitte(haupt.LBFilme));
@@ -66,7 +65,7 @@ void Verschieben(benchmark::State& state) {
 }
 
 void Hinzufuegen(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   const int vorher = haupt.LBFilme->Count();
   for (auto _ : state) {
@@ -81,41 +80,38 @@ void Hinzufuegen(benchmark::State& state) {
   Melde(state, programm.Stoerung());
 }
 
-// A command that asks for a note and adds a line to liste.
-void Notizbefehl(benchmark::State& state, TListBox* liste, const std::function<void()>& befehl) {
-  TLaufendesProgramm& programm = Programm(state);
-  const int vorher = liste->Count();
+// A command that asks for a note and adds a line to the list box liste.
+void Notizbefehl(benchmark::State& state, TListBox* TFHaupt::*liste,
+                 const std::function<void(TLaufendesProgramm&)>& befehl) {
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
+  const TListBox* ziel = programm.Haupt().*liste;
+  const int vorher = ziel->Count();
   for (auto _ : state) {
     programm.Dialoge().Tippe(QStringLiteral("an Jürgen"));
-    befehl();
+    befehl(programm);
   }
-  Erwarte(state, liste->Count() == vorher + static_cast<int>(state.iterations()), "je Runde ein Eintrag mehr");
+  Erwarte(state, ziel->Count() == vorher + static_cast<int>(state.iterations()), "je Runde ein Eintrag mehr");
   Melde(state, programm.Stoerung());
 }
 
 // Lends the film in the middle.
 void Verleihen(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
-  TFHaupt& haupt = programm.Haupt();
-  Notizbefehl(state, haupt.LBVerleih, [&] {
-    programm.Waehle(haupt.LBFilme, Mitte(haupt.LBFilme));
-    haupt.SBFilmVerleih->click();
+  Notizbefehl(state, &TFHaupt::LBVerleih, [](TLaufendesProgramm& programm) {
+    programm.Waehle(programm.Haupt().LBFilme, Mitte(programm.Haupt().LBFilme));
+    programm.Haupt().SBFilmVerleih->click();
   });
 }
 
 void Wunschliste(benchmark::State& state) {
-  TFHaupt& haupt = Programm(state).Haupt();
-  Notizbefehl(state, haupt.LBFilmeW, [&] { haupt.SBFilmWadd->click(); });
+  Notizbefehl(state, &TFHaupt::LBFilmeW, [](TLaufendesProgramm& programm) { programm.Haupt().SBFilmWadd->click(); });
 }
 
 void Verleihliste(benchmark::State& state) {
-  TFHaupt& haupt = Programm(state).Haupt();
-  Notizbefehl(state, haupt.LBVerleih, [&] { haupt.SBVerleihadd->click(); });
+  Notizbefehl(state, &TFHaupt::LBVerleih, [](TLaufendesProgramm& programm) { programm.Haupt().SBVerleihadd->click(); });
 }
 
 // The film name search for "der", which about a third of the titles hold.
-void Suchen(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+void Suche(benchmark::State& state, TLaufendesProgramm& programm) {
   TFSuche& suche = *programm.Fenster().FSuche;
   suche.show();
   suche.RBWoFilm->click();
@@ -129,6 +125,11 @@ void Suchen(benchmark::State& state) {
   Melde(state, programm.Stoerung());
 }
 
+void Suchen(benchmark::State& state) {
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
+  Suche(state, programm);
+}
+
 QAction* Sortierung(TFHaupt& haupt, const char* name) {
   return haupt.findChild<QAction*>(QString::fromLatin1(name));
 }
@@ -136,7 +137,7 @@ QAction* Sortierung(TFHaupt& haupt, const char* name) {
 // The films by title, ascending and descending by turns, from the list's
 // context menu.
 void Sortieren(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   QAction* aufsteigend = Sortierung(haupt, "aufsteigend1");
   QAction* absteigend = Sortierung(haupt, "absteigend1");
@@ -151,12 +152,13 @@ void Sortieren(benchmark::State& state) {
 
 // The same search once the films are sorted by genre.
 void SucheNachSortierung(benchmark::State& state) {
-  Sortierung(Programm(state).Haupt(), "aufsteigend4")->trigger();
-  Suchen(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
+  Sortierung(programm.Haupt(), "aufsteigend4")->trigger();
+  Suche(state, programm);
 }
 
 void Uebersicht(benchmark::State& state) {
-  TLaufendesProgramm& programm = Programm(state);
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   TFHaupt& haupt = programm.Haupt();
   for (auto _ : state) programm.ZeigeUebersicht(haupt.Filme1);
   Erwarte(state,
@@ -166,18 +168,20 @@ void Uebersicht(benchmark::State& state) {
   Melde(state, programm.Stoerung());
 }
 
+constexpr int Bearbeitungen = 50;
+
 [[maybe_unused]] const bool Registriert = RegistriereJeGroesse({
-    {"Aendern", Aendern},
-    {"Loeschen", Loeschen},
-    {"Verschieben", Verschieben},
-    {"Hinzufuegen", Hinzufuegen},
-    {"Verleihen", Verleihen},
-    {"Wunschliste", Wunschliste},
-    {"Verleihliste", Verleihliste},
+    {"Aendern", Aendern, Bearbeitungen},
+    {"Loeschen", Loeschen, Bearbeitungen},
+    {"Verschieben", Verschieben, Bearbeitungen},
+    {"Hinzufuegen", Hinzufuegen, Bearbeitungen},
+    {"Verleihen", Verleihen, Bearbeitungen},
+    {"Wunschliste", Wunschliste, Bearbeitungen},
+    {"Verleihliste", Verleihliste, Bearbeitungen},
     {"Suchen", Suchen},
-    {"Uebersicht", Uebersicht},
-    {"Sortieren", Sortieren},
     {"SucheNachSortierung", SucheNachSortierung},
+    {"Sortieren", Sortieren},
+    {"Uebersicht", Uebersicht},
 });
 
 }  // namespace

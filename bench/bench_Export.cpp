@@ -20,7 +20,7 @@ void Vergleiche(benchmark::State& state, const std::string& datei) {
 
 // The Save command over the same file each time, as a user saves again.
 void Speichern(benchmark::State& state) {
-  TLaufendesProgramm& programm = GeladenesProgramm(Anzahl(state));
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   const std::string ziel = Benchordner() + "/Gespeichert.swl";
   for (auto _ : state) programm.Speichere(ziel);
   Melde(state, programm.Stoerung());
@@ -28,7 +28,7 @@ void Speichern(benchmark::State& state) {
 }
 
 void Exportieren(benchmark::State& state, const TExport& art) {
-  TLaufendesProgramm& programm = GeladenesProgramm(Anzahl(state));
+  TLaufendesProgramm programm(Testsammlungsdatei(Anzahl(state)));
   std::string datei;
   for (auto _ : state) datei = programm.Exportiere(art, Benchordner());
   Melde(state, programm.Stoerung());
