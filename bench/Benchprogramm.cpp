@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <optional>
 #include <stdexcept>
 
 namespace {
