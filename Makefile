@@ -1,5 +1,5 @@
-# The two everyday commands: `make run` and `make test`.
-# Both first make sure the Debian packages the build needs are installed.
+# The two everyday commands: `make run` and `make test`; `make bench` measures.
+# All of them first make sure the Debian packages the build needs are installed.
 
 BUILD_DIR := build
 JOBS      := $(shell nproc 2>/dev/null || echo 2)
@@ -21,7 +21,7 @@ PACKAGES := cmake g++ make pkg-config \
 
 SAMPLE := examples/Sammlung.swl
 
-.PHONY: all deps configure build test run package examples clean
+.PHONY: all deps configure build test run package bench examples clean
 
 all: build
 
@@ -43,6 +43,22 @@ run: build
 # The Debian package: build/scheibwart_<version>_<arch>.deb.
 package: build
 	cd $(BUILD_DIR) && cpack
+
+# The data-path benchmarks at 10,000, 100,000 and 200,000 films and games
+# (GROESSEN=10000,100000 for others), each collection generated once for all
+# programs in a temporary folder; the results also as JSON in $(BENCH_ERGEBNISSE).
+BENCHES          := bench_Laden bench_Befehle bench_Export
+BENCH_ERGEBNISSE := $(BUILD_DIR)/bench/ergebnisse
+GROESSEN         ?=
+
+bench: build
+	@mkdir -p $(BENCH_ERGEBNISSE)
+	@ordner=$$(mktemp -d /tmp/scheibwart-sammlungen-XXXXXX) && trap 'rm -rf "$$ordner"' EXIT && \
+	for b in $(BENCHES); do \
+	  SCHEIBWART_BENCH_SAMMLUNGEN="$$ordner" SCHEIBWART_BENCH_GROESSEN="$(GROESSEN)" \
+	    $(BUILD_DIR)/bench/$$b --benchmark_out=$(BENCH_ERGEBNISSE)/$$b.json --benchmark_out_format=json \
+	    || exit 1; \
+	done
 
 # Writes the sample collection anew with the program's collection writer.
 examples: configure
