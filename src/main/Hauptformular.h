@@ -28,6 +28,7 @@ class QStatusBar;
 class QToolButton;
 class TDialoge;
 class TListBox;
+class TSammlungszeilen;
 struct TExportQuelle;
 class TFOptionen;
 class TFFInfo;
@@ -307,7 +308,7 @@ private:
     QLineEdit* Name;
     QLabel* Num;
     std::array<QToolButton*, 5> Knoepfe;  // change, delete, up, down, lend
-    void (TFHaupt::*Fuelle)();
+    TSammlungszeilen* Zeilen;
     void (TFHaupt::*Click)();
   };
   TPanel FilmPanel();
@@ -332,9 +333,10 @@ private:
   void Sortiere(bool filme, int schluessel, bool aufsteigend);
   // Client size and the Tab stops of the lists that a toggle hides.
   void SetzeClientgroesse(int breite, int hoehe);
-  // Rebuild a list box from the store, one row text per record.
-  void FuelleFilmliste();
-  void FuelleSpielliste();
+  // LBFilme and LBSpiele show the store through these.
+  void ZeigeStore();
+  TSammlungszeilen* FilmZeilen;
+  TSammlungszeilen* SpielZeilen;
   // A list box's entries in code page 1252, top to bottom.
   static std::vector<std::string> Eintraege(const TListBox* liste);
 

@@ -4,6 +4,7 @@
 
 #include "main/Hauptformular.h"
 
+#include "main/Sammlungszeilen.h"
 #include "model/UZeilentext.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
@@ -73,9 +74,9 @@ void TFHaupt::Hinzufuegen() {
     Dialoge.Meldung(this, TSeite::KeinTitelTitel, TSeite::KeinTitelText, TKnoepfe::Ok, TSymbol::Keins);
     panel.Name->setFocus();
   } else {
-    panel.Liste->Add(TSeite::NeueZeile(*this));
-    if (panel.Liste->Count() == 1) Freigeben(panel, true);
     TSeite::Fuege(*DatBas, TSeite::AusEdits(*this));
+    panel.Zeilen->Angefuegt(TSeite::NeueZeile(*this));
+    if (panel.Liste->Count() == 1) Freigeben(panel, true);
     panel.Liste->SetItemIndex(panel.Liste->Count() - 1);
     (this->*panel.Click)();
     Modified = true;
@@ -92,7 +93,7 @@ void TFHaupt::Aendern() {
   } else {
     const int k = panel.Liste->ItemIndex();
     TSeite::Setze(*DatBas, k + 1, TSeite::AusEdits(*this));
-    (this->*panel.Fuelle)();
+    panel.Zeilen->Geaendert(k);
     panel.Liste->SetItemIndex(k);
     Modified = true;
   }
@@ -105,7 +106,7 @@ void TFHaupt::Loeschen() {
   panel.Liste->setFocus();
   const int k = panel.Liste->ItemIndex();
   TSeite::Entferne(*DatBas, k + 1);
-  (this->*panel.Fuelle)();
+  if (k >= 0) panel.Zeilen->Entfernt(k);
   panel.Liste->SetItemIndex(k > 0 ? k - 1 : 0);
   const bool leer = panel.Liste->Count() == 0;
   if (leer) Freigeben(panel, false);
@@ -132,7 +133,8 @@ void TFHaupt::Verschieben(bool nachOben) {
   TSeite::Hole(*DatBas, nachbar, anderer);
   TSeite::Setze(*DatBas, nachbar, gewaehlt);
   TSeite::Setze(*DatBas, k + 1, anderer);
-  (this->*panel.Fuelle)();
+  panel.Zeilen->Geaendert(k);
+  panel.Zeilen->Geaendert(nachbar - 1);
   panel.Liste->SetItemIndex(nachbar - 1);
   (this->*panel.Click)();
 }

@@ -4,6 +4,7 @@
 #include "main/Hauptformular.h"
 
 #include "main/Fenstertitel.h"
+#include "main/Sammlungszeilen.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
@@ -22,7 +23,7 @@ void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
   QStringList zeilen;
   zeilen.reserve(static_cast<qsizetype>(eintraege.size()));
   for (const std::string& eintrag : eintraege) zeilen << VonCp1252(eintrag);
-  liste->addItems(zeilen);
+  liste->Add(zeilen);
 }
 
 // Films and games go straight into the store; the entries of the three text
@@ -108,8 +109,8 @@ void TFHaupt::LoadCollection(const QString& pfad) {
   Fuelle(LBFilmeW, inhalt.FilmWuensche);
   Fuelle(LBSpieleW, inhalt.SpielWuensche);
 
-  FuelleFilmliste();
-  FuelleSpielliste();
+  FilmZeilen->Neuaufbau();
+  SpielZeilen->Neuaufbau();
 
   for (const TPanel& panel : {FilmPanel(), SpielPanel()}) {
     if (panel.Liste->Count() == 0) continue;

@@ -3,6 +3,7 @@
 
 #include "main/Hauptformular.h"
 
+#include "main/Sammlungszeilen.h"
 #include "platform/Befehlsschutz.h"
 #include "platform/ListBox.h"
 #include "platform/Wartezeiger.h"
@@ -125,11 +126,11 @@ void TFHaupt::Sortiere(bool filme, int schluessel, bool aufsteigend) {
   // The edits and the position label keep what they showed.
   if (filme) {
     SortTreeF->Sort(schluessel, aufsteigend);
-    FuelleFilmliste();
+    FilmZeilen->Neuaufbau();
     LBFilme->SetItemIndex(0);
   } else {
     SortTreeS->Sort(schluessel, aufsteigend);
-    FuelleSpielliste();
+    SpielZeilen->Neuaufbau();
     LBSpiele->SetItemIndex(0);
   }
   Modified = true;

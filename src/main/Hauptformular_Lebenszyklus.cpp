@@ -6,6 +6,7 @@
 
 #include "main/FFOptionen.h"
 #include "main/Fenstertitel.h"
+#include "main/Sammlungszeilen.h"
 #include "platform/Befehlsschutz.h"
 #include "platform/Dialoge.h"
 #include "platform/Fehler.h"
@@ -35,6 +36,7 @@ TFHaupt::TFHaupt(const TUmgebung& umgebung)
       Dialoge(umgebung.Dialoge) {
   setObjectName(QStringLiteral("FHaupt"));
   BaueFenster();
+  ZeigeStore();
   BaueKontextmenues();
   BaueHinweise();
   VerbindeBefehle();
@@ -163,7 +165,9 @@ bool TFHaupt::Neu() {
   if (!VorherSpeichern(TFrage::VorherSpeichern)) return false;
   DatBas->ClearFilme();
   DatBas->ClearSpiele();
-  for (TListBox* liste : {LBVerleih, LBSpiele, LBFilme, LBFilmeW, LBSpieleW}) liste->Clear();
+  FilmZeilen->Neuaufbau();
+  SpielZeilen->Neuaufbau();
+  for (TListBox* liste : {LBVerleih, LBFilmeW, LBSpieleW}) liste->Clear();
   Modified = false;
   Freigeben(FilmPanel(), false);
   Freigeben(SpielPanel(), false);

@@ -1,8 +1,9 @@
-// The film and game list boxes: rebuilding them from the store and showing
-// the selected record in the edits.
+// The film and game list boxes: views of the store, and the selected record
+// shown in the edits.
 
 #include "main/Hauptformular.h"
 
+#include "main/Sammlungszeilen.h"
 #include "model/UZeilentext.h"
 #include "platform/Cp1252.h"
 #include "platform/ListBox.h"
@@ -11,53 +12,30 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-#include <type_traits>
-
-namespace {
-
-// Clears the list box and appends the row text of records 1 to anzahl.
-template <class TRec, class TGet>
-void Fuelle(TListBox* liste, int anzahl, TGet get) {
-  QStringList zeilen;
-  zeilen.reserve(anzahl);
-  TRec rec;
-  for (int i = 1; i <= anzahl; ++i) {
-    get(i, rec);
-    if constexpr (std::is_same_v<TRec, TFilmRec>)
-      zeilen << VonCp1252(FilmRowText(rec));
-    else
-      zeilen << VonCp1252(SpielRowText(rec));
-  }
-  liste->Clear();
-  liste->addItems(zeilen);
-}
-
-}  // namespace
 
 TFHaupt::TPanel TFHaupt::FilmPanel() {
   return {LBFilme, EFFilm, LBFilmNum,
           {SBFilmchange, SBFilmdel, SBFilmup, SBFilmdown, SBFilmVerleih},
-          &TFHaupt::FuelleFilmliste, &TFHaupt::LBFilmeClick};
+          FilmZeilen, &TFHaupt::LBFilmeClick};
 }
 
 TFHaupt::TPanel TFHaupt::SpielPanel() {
   return {LBSpiele, ESSpiel, LBSpielNum,
           {SBSpielchange, SBSpieldel, SBSpielup, SBSpieldown, SBSpielVerleih},
-          &TFHaupt::FuelleSpielliste, &TFHaupt::LBSpieleClick};
+          SpielZeilen, &TFHaupt::LBSpieleClick};
 }
 
 void TFHaupt::Freigeben(const TPanel& panel, bool an) {
   for (QToolButton* knopf : panel.Knoepfe) knopf->setEnabled(an);
 }
 
-void TFHaupt::FuelleFilmliste() {
-  Fuelle<TFilmRec>(LBFilme, DatBas->FilmCount(),
-                   [this](int i, TFilmRec& film) { DatBas->GetFilm(i, film); });
-}
-
-void TFHaupt::FuelleSpielliste() {
-  Fuelle<TSpielRec>(LBSpiele, DatBas->SpielCount(),
-                    [this](int i, TSpielRec& spiel) { DatBas->GetSpiel(i, spiel); });
+void TFHaupt::ZeigeStore() {
+  FilmZeilen = new TSammlungszeilen([this] { return DatBas->FilmCount(); },
+                                    [this](int r) { return FilmRowText(DatBas->Filme()[r]); }, this);
+  SpielZeilen = new TSammlungszeilen([this] { return DatBas->SpielCount(); },
+                                     [this](int r) { return SpielRowText(DatBas->Spiele()[r]); }, this);
+  LBFilme->SetzeModell(FilmZeilen);
+  LBSpiele->SetzeModell(SpielZeilen);
 }
 
 void TFHaupt::LBFilmeClick() {

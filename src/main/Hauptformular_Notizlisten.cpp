@@ -40,7 +40,7 @@ void TFHaupt::NotizLoeschen(TListBox* liste, QToolButton* loeschen) {
     loeschen->setEnabled(false);
   } else {
     const int k = liste->ItemIndex();
-    if (k >= 0) delete liste->takeItem(k);
+    if (k >= 0) liste->Delete(k);
     liste->SetItemIndex(k > 0 ? k - 1 : 0);
     liste->setFocus();
   }

@@ -2,31 +2,43 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStringListModel>
 
-TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
+TListBox::TListBox(QWidget* parent) : QListView(parent), Zeilen(new QStringListModel(this)) {
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setSortingEnabled(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
   setUniformItemSizes(true);
+  setModel(Zeilen);
 }
 
-QString TListBox::Item(int i) const {
-  const QListWidgetItem* zeile = item(i);
-  return zeile ? zeile->text() : QString();
+void TListBox::SetzeModell(QAbstractItemModel* modell) { setModel(modell); }
+
+QString TListBox::Item(int i) const { return model()->index(i, 0).data().toString(); }
+
+void TListBox::Add(const QString& zeile) { Add(QStringList{zeile}); }
+
+void TListBox::Add(const QStringList& zeilen) {
+  const int anzahl = Zeilen->rowCount();
+  if (anzahl == 0) return Zeilen->setStringList(zeilen);  // a loaded list in one step
+  Zeilen->insertRows(anzahl, static_cast<int>(zeilen.size()));
+  for (int i = 0; i < zeilen.size(); ++i) Zeilen->setData(Zeilen->index(anzahl + i), zeilen[i]);
 }
 
-void TListBox::Add(const QString& zeile) { addItem(zeile); }
+void TListBox::Delete(int i) { Zeilen->removeRows(i, 1); }
+
+void TListBox::Clear() { Zeilen->setStringList({}); }
 
 int TListBox::ItemIndex() const {
-  const QList<QListWidgetItem*> auswahl = selectedItems();
-  return auswahl.isEmpty() ? -1 : row(auswahl.first());
+  const QModelIndexList auswahl = selectionModel()->selectedIndexes();
+  return auswahl.isEmpty() ? -1 : auswahl.first().row();
 }
 
 void TListBox::SetItemIndex(int i) {
-  if (i >= 0 && i < count()) {
-    setCurrentRow(i);
+  if (i >= 0 && i < Count()) {
+    setCurrentIndex(model()->index(i, 0));
   } else {
     clearSelection();
-    setCurrentRow(-1);
+    setCurrentIndex(QModelIndex());
   }
 }
 
@@ -41,23 +53,23 @@ QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex
 // The right button only opens the context menu; it selects nothing.
 void TListBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) return event->accept();
-  QListWidget::mousePressEvent(event);
-  if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()) != nullptr)
+  QListView::mousePressEvent(event);
+  if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
     emit Click();
 }
 
 void TListBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) return event->accept();
-  QListWidget::mouseReleaseEvent(event);
+  QListView::mouseReleaseEvent(event);
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event) {
   const int vorher = ItemIndex();
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
   if (ItemIndex() != vorher) emit Click();
 }
 
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QListWidget::mouseDoubleClickEvent(event);
+  QListView::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton) emit DblClick();
 }

@@ -2,20 +2,32 @@
 // A single-selection list box that never sorts itself and whose selection the
 // user cannot clear: while it has lines, one of them stays selected.
 //
+// It shows lines of its own, or the lines of a model it is given (the film
+// and game lists show the store that way, making each line when it is drawn).
+//
 // Click() is the user's selection of a line, by mouse or keyboard; setting
 // the selection from the program does not emit it.
 
-#include <QListWidget>
+#include <QListView>
 
-class TListBox : public QListWidget {
+class QStringListModel;
+
+class TListBox : public QListView {
   Q_OBJECT
 public:
   explicit TListBox(QWidget* parent = nullptr);
 
-  int Count() const { return count(); }
+  // Shows the lines of modell from now on; the list box does not own it.
+  void SetzeModell(QAbstractItemModel* modell);
+
+  int Count() const { return model()->rowCount(); }
   QString Item(int i) const;
+
+  // The list box's own lines.
   void Add(const QString& zeile);
-  void Clear() { clear(); }
+  void Add(const QStringList& zeilen);
+  void Delete(int i);
+  void Clear();
 
   // The selected line, -1 for none.
   int ItemIndex() const;
@@ -33,4 +45,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+  QStringListModel* Zeilen;
 };

@@ -143,8 +143,14 @@ private slots:
     QCOMPARE(GespeicherterFilm(1).Name.size(), std::size_t{255});
     QCOMPARE(H().LBFilme->Item(0), lang + QStringLiteral("  ( 1 *  )"));  // until the list is rebuilt
     QCOMPARE(H().EFFilm->text(), lang.left(255));
-    H().SBFilmchange->click();
+    Film(QStringLiteral("Kurz"));
+    H().LBFilme->SetItemIndex(1);
+    H().SBFilmdel->click();  // any rebuild shows the stored name, also on other lines
     QCOMPARE(H().LBFilme->Item(0), lang.left(255) + QStringLiteral("  ( 1 *  )"));
+    Film(lang, QStringLiteral("1"));
+    H().LBFilme->SetItemIndex(1);
+    H().SBFilmchange->click();
+    QCOMPARE(H().LBFilme->Item(1), lang.left(255) + QStringLiteral("  ( 1 *  )"));
   }
 
   void zeichenAusserhalbDerCodeseiteWerdenFragezeichen() {

@@ -157,7 +157,7 @@ private slots:
     Dialoge().Tippe(lang);
     H().SBFilmWadd->click();
     QTest::mouseDClick(H().LBFilmeW->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       H().LBFilmeW->visualItemRect(H().LBFilmeW->item(0)).center());
+                       H().LBFilmeW->visualRect(H().LBFilmeW->model()->index(0, 0)).center());
     QCOMPARE(Dialoge().Boxen.size(), 2);
     QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Scheibwart v1.0"));
     QCOMPARE(Dialoge().Boxen[1].Text, lang);

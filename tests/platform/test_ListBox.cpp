@@ -17,7 +17,7 @@ class TestListBox : public QObject {
   }
 
   static QPoint Mitte(const TListBox& liste, int zeile) {
-    return liste.visualItemRect(liste.item(zeile)).center();
+    return liste.visualRect(liste.model()->index(zeile, 0)).center();
   }
 
 private slots:
