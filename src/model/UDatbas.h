@@ -16,6 +16,7 @@ public:
   const std::vector<TSpielRec>& Spiele() const { return SpielListe.Alle(); }
 
   int FilmCount() const { return FilmListe.Count(); }
+  const TCDZaehlung& FilmCDs() const { return FilmListe.CDs(); }
   void GetFilm(int i, TFilmRec& dest) const { FilmListe.Get(i, dest); }
   void AddFilm(const TFilmRec& film) { FilmListe.Add(film); }
   void AddFilm(TFilmRec&& film) { FilmListe.Add(std::move(film)); }
@@ -25,6 +26,7 @@ public:
   void OrdneFilme(const std::vector<std::size_t>& reihenfolge) { FilmListe.Ordne(reihenfolge); }
 
   int SpielCount() const { return SpielListe.Count(); }
+  const TCDZaehlung& SpielCDs() const { return SpielListe.CDs(); }
   void GetSpiel(int i, TSpielRec& dest) const { SpielListe.Get(i, dest); }
   void AddSpiel(const TSpielRec& spiel) { SpielListe.Add(spiel); }
   void AddSpiel(TSpielRec&& spiel) { SpielListe.Add(std::move(spiel)); }

@@ -108,7 +108,8 @@ TEST(TDatBas, ZufaelligeFolgeWieVektor) {
     const int n = static_cast<int>(soll.size());
     const int i = letzter = wuerfel(0, 1) ? letzter + wuerfel(-2, 2) : wuerfel(-1, n + 2);
     const int art = wuerfel(0, 99);
-    const TFilmRec neu = Film(std::to_string(schritt));
+    TFilmRec neu = Film(std::to_string(schritt));
+    neu.CDAnzahl = schritt % 5 == 0 ? "zwei" : std::to_string(schritt % 7);
     if (art < 25) {
       db.AddFilm(neu);
       soll.push_back(neu);
@@ -140,6 +141,13 @@ TEST(TDatBas, ZufaelligeFolgeWieVektor) {
     // The records themselves, not through the positional calls.
     ASSERT_EQ(db.FilmCount(), static_cast<int>(soll.size()));
     ASSERT_EQ(db.Filme(), soll);
+    TCDZaehlung cds;
+    for (const TFilmRec& film : soll) {
+      cds.Summe += IntegerWert(film.CDAnzahl).value_or(0);
+      cds.OhneZahl += IntegerWert(film.CDAnzahl) ? 0 : 1;
+    }
+    ASSERT_EQ(db.FilmCDs().Summe, cds.Summe);
+    ASSERT_EQ(db.FilmCDs().OhneZahl, cds.OhneZahl);
   }
 }
 
