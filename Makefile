@@ -8,7 +8,8 @@ JOBS      := $(shell nproc 2>/dev/null || echo 2)
 # GoogleTest for the window-free tests, LibreOffice Calc and its SDK for the
 # spreadsheet export, Google Benchmark, Xvfb, xauth and ImageMagick for
 # starting and photographing the program where no display is available, and
-# what the icons, the package and the checks of the desktop files need.
+# what the icons, the package, the checks of the desktop files and the
+# fuzzer (clang with its libFuzzer runtime) need.
 # "a|b": either will do; the first is installed only where neither is (the
 # headless Calc conflicts with the desktop's).
 PACKAGES := cmake g++ make pkg-config \
@@ -17,11 +18,12 @@ PACKAGES := cmake g++ make pkg-config \
             'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev libbenchmark-dev \
             xvfb xauth imagemagick x11-utils \
             fonts-liberation2 fonts-dejavu-core \
-            librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info
+            librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info \
+            clang libclang-rt-14-dev
 
 SAMPLE := examples/Sammlung.swl
 
-.PHONY: all deps configure build test run package bench examples clean
+.PHONY: all deps configure build test run package bench fuzz examples clean
 
 all: build
 
@@ -59,6 +61,15 @@ bench: build
 	    $(BUILD_DIR)/bench/$$b --benchmark_out=$(BENCH_ERGEBNISSE)/$$b.json --benchmark_out_format=json \
 	    || exit 1; \
 	done
+
+# The collection reader under libFuzzer, FUZZ_LAEUFE inputs (ctest runs it
+# for seconds only); new inputs it finds stay in $(BUILD_DIR)/fuzz/funde.
+FUZZ_LAEUFE ?= 5000000
+
+fuzz: build
+	@mkdir -p $(BUILD_DIR)/fuzz/funde
+	$(BUILD_DIR)/fuzz/fuzz_Sammlungsdatei -runs=$(FUZZ_LAEUFE) -max_len=20000 -print_final_stats=1 \
+	  $(BUILD_DIR)/fuzz/funde fuzz/korpus
 
 # Writes the sample collection anew with the program's collection writer.
 examples: configure

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -176,14 +177,15 @@ TSammlungsLeser::~TSammlungsLeser() {
 }
 
 std::string TSammlungsLeser::LiesAlles(TSammlungsZiel& ziel) {
-  constexpr std::size_t PufferRecords = 256;
-  std::vector<std::uint8_t> puffer(PufferRecords * RecordSize);
+  constexpr std::size_t PufferGroesse = 256 * RecordSize;
+  // Every byte is read before it is used, so the buffer needs no zeroing.
+  const std::unique_ptr<std::uint8_t[]> puffer(new std::uint8_t[PufferGroesse]);
   TSammlungsDecoder decoder(ziel);
   std::string fehler;
   std::size_t gefuellt = 0;  // bytes in the buffer, complete records first
 
   for (;;) {
-    const ssize_t n = read(Fd, puffer.data() + gefuellt, puffer.size() - gefuellt);
+    const ssize_t n = read(Fd, puffer.get() + gefuellt, PufferGroesse - gefuellt);
     if (n < 0) {
       if (errno == EINTR) continue;
       fehler = DateiFehlerText(errno);
@@ -195,9 +197,9 @@ std::string TSammlungsLeser::LiesAlles(TSammlungsZiel& ziel) {
     }
     gefuellt += static_cast<std::size_t>(n);
     const std::size_t ganze = gefuellt / RecordSize;
-    for (std::size_t r = 0; r < ganze; ++r) decoder.Record(puffer.data() + r * RecordSize);
+    for (std::size_t r = 0; r < ganze; ++r) decoder.Record(puffer.get() + r * RecordSize);
     // The start of a record that is not complete yet moves to the front.
-    std::memmove(puffer.data(), puffer.data() + ganze * RecordSize, gefuellt - ganze * RecordSize);
+    std::memmove(puffer.get(), puffer.get() + ganze * RecordSize, gefuellt - ganze * RecordSize);
     gefuellt -= ganze * RecordSize;
   }
   close(Fd);
