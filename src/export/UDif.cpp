@@ -5,8 +5,6 @@
 
 namespace {
 
-using TZeilen = std::vector<std::string>;
-
 // A quoted blank: a bare blank would leave the cell unread.
 const std::string Leerzelle = "\" \"";
 
@@ -15,22 +13,19 @@ std::string InAnfuehrung(const std::string& text) { return "\"" + text + "\""; }
 // Record values carry a blank before the closing quote, also when empty.
 std::string Wert(const std::string& text) { return InAnfuehrung(text + " "); }
 
-void Kopfeintrag(TZeilen& zeilen, const std::string& name, int zahl, const std::string& text) {
-  zeilen.insert(zeilen.end(), {name, "0," + std::to_string(zahl), text});
+void Kopfeintrag(TZeilenZiel& zeilen, const std::string& name, int zahl, const std::string& text) {
+  zeilen.Zeilen({name, "0," + std::to_string(zahl), text});
 }
 
-void NeueZeile(TZeilen& zeilen) { zeilen.insert(zeilen.end(), {"-1,0", "BOT"}); }
+void NeueZeile(TZeilenZiel& zeilen) { zeilen.Zeilen({"-1,0", "BOT"}); }
 
-void Zelle(TZeilen& zeilen, const std::string& wertzeile) {
-  zeilen.insert(zeilen.end(), {"1,0", wertzeile});
-}
+void Zelle(TZeilenZiel& zeilen, const std::string& wertzeile) { zeilen.Zeilen({"1,0", wertzeile}); }
 
 // mehrzahl names the records in the title, version is the one the credit
 // names.
 template <class TRec>
-TZeilen DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
-                  const TZeilen& spalten, const std::string& version) {
-  TZeilen zeilen;
+void DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
+               const std::vector<std::string>& spalten, const std::string& version, TZeilenZiel& zeilen) {
   Kopfeintrag(zeilen, "TABLE", 1, InAnfuehrung("EXCEL"));
   Kopfeintrag(zeilen, "VECTORS", 18, InAnfuehrung(""));
   Kopfeintrag(zeilen, "TUPLES", 8, InAnfuehrung(""));
@@ -57,18 +52,17 @@ TZeilen DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
   Zelle(zeilen, Leerzelle);
   Zelle(zeilen, InAnfuehrung("Diese CD-Sammlung wurde erstellt mit: Scheibwart " + version +
                              "  [ " + Programmangaben::Homepage + " ]"));
-  zeilen.insert(zeilen.end(), {"-1,0", "EOD"});
-  return zeilen;
+  zeilen.Zeilen({"-1,0", "EOD"});
 }
 
 }  // namespace
 
-std::vector<std::string> DifFilmZeilen(const TDatBas& datBas) {
-  return DifZeilen(datBas.Filme(), "Filme",
-                   {"Nummer", "Filmname", "CD-Anzahl", "CD-Format", "Genre", "Kommentar"}, "v1.0");
+void DifFilmZeilen(const TDatBas& datBas, TZeilenZiel& zeilen) {
+  DifZeilen(datBas.Filme(), "Filme", {"Nummer", "Filmname", "CD-Anzahl", "CD-Format", "Genre", "Kommentar"},
+            "v1.0", zeilen);
 }
 
-std::vector<std::string> DifSpielZeilen(const TDatBas& datBas) {
-  return DifZeilen(datBas.Spiele(), "Spiele", {"Nummer", "Spiel", "CD-Anzahl", "Genre", "Kommentar"},
-                   "v0.2");
+void DifSpielZeilen(const TDatBas& datBas, TZeilenZiel& zeilen) {
+  DifZeilen(datBas.Spiele(), "Spiele", {"Nummer", "Spiel", "CD-Anzahl", "Genre", "Kommentar"}, "v0.2",
+            zeilen);
 }

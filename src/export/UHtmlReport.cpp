@@ -5,8 +5,6 @@
 
 namespace {
 
-using TZeilen = std::vector<std::string>;
-
 // The text as it is to show on the page.
 std::string Html(const std::string& text) {
   std::string html;
@@ -22,10 +20,10 @@ std::string Html(const std::string& text) {
   return html;
 }
 
-void Kopf(TZeilen& zeilen) {
+void Kopf(TZeilenZiel& zeilen) {
   const std::string strich = "    <!-- " + std::string(76, '-') + " -->";
   const std::string adresse = "  [ " + Programmangaben::Homepage + " ]  -->";
-  zeilen.insert(zeilen.end(), {
+  zeilen.Zeilen({
       "<html>",
       strich,
       "    <!-- This file was done with:         Scheibwart v0.1b" + adresse,
@@ -63,8 +61,8 @@ void Kopf(TZeilen& zeilen) {
   });
 }
 
-void Fuss(TZeilen& zeilen) {
-  zeilen.insert(zeilen.end(), {
+void Fuss(TZeilenZiel& zeilen) {
+  zeilen.Zeilen({
       " ",
       "</table><br>",
       " ",
@@ -104,43 +102,43 @@ const std::string TabellenEnde = "</table><br><br><br>";
 // empty row, and a row per record with its number, its name and a cell per
 // further field; an empty field gets the placeholder cell.
 template <class TRec>
-void SammlungsTabelle(TZeilen& zeilen, const std::string& ueberschrift, const TZeilen& spalten,
-                      const std::vector<TRec>& saetze) {
-  zeilen.push_back(ueberschrift);
-  zeilen.push_back(TabellenStart);
-  zeilen.push_back(" <tr>");
-  zeilen.push_back("     <td width=\"40\"><b>#</b></td> ");
-  for (const std::string& spalte : spalten) zeilen.push_back("     <td><b>" + spalte + "</b></td>");
-  zeilen.push_back(" </tr>");
+void SammlungsTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
+                      const std::vector<std::string>& spalten, const std::vector<TRec>& saetze) {
+  zeilen.Zeile(ueberschrift);
+  zeilen.Zeile(TabellenStart);
+  zeilen.Zeile(" <tr>");
+  zeilen.Zeile("     <td width=\"40\"><b>#</b></td> ");
+  for (const std::string& spalte : spalten) zeilen.Zeile("     <td><b>" + spalte + "</b></td>");
+  zeilen.Zeile(" </tr>");
   std::string leer = " <tr>";
   for (std::size_t i = 0; i <= spalten.size(); ++i) leer += "<td>&nbsp;</td>";
-  zeilen.push_back(leer + "</tr>");
+  zeilen.Zeile(leer + "</tr>");
 
   for (std::size_t n = 1; n <= saetze.size(); ++n) {
-    const TZeilen felder = Felder(saetze[n - 1]);
+    const std::vector<std::string> felder = Felder(saetze[n - 1]);
     std::string zeile = " <tr><td>" + std::to_string(n) + "</td><td>" + Html(felder[0]) + "</td>";
     for (std::size_t i = 1; i < felder.size(); ++i)
       zeile += felder[i].empty() ? "     <td>&nbsp;</td>" : "<td>" + Html(felder[i]) + "</td>";
-    zeilen.push_back(zeile + "     </td></tr> ");
+    zeilen.Zeile(zeile + "     </td></tr> ");
   }
-  zeilen.push_back(TabellenEnde);
+  zeilen.Zeile(TabellenEnde);
 }
 
 // A table of a wish list or the lending list: a row per entry, its number and
 // its text, left open for the next row or the table's end to close.
-void ListenTabelle(TZeilen& zeilen, const std::string& ueberschrift, const TZeilen& eintraege) {
-  zeilen.push_back(ueberschrift);
-  zeilen.push_back(TabellenStart);
+void ListenTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
+                   const std::vector<std::string>& eintraege) {
+  zeilen.Zeile(ueberschrift);
+  zeilen.Zeile(TabellenStart);
   for (std::size_t n = 1; n <= eintraege.size(); ++n)
-    zeilen.push_back(" <tr><td width=\"40\">" + std::to_string(n) + "</td><td>" +
+    zeilen.Zeile(" <tr><td width=\"40\">" + std::to_string(n) + "</td><td>" +
                      Html(eintraege[n - 1]));
-  zeilen.push_back(TabellenEnde);
+  zeilen.Zeile(TabellenEnde);
 }
 
 }  // namespace
 
-std::vector<std::string> HtmlZeilen(const TExportQuelle& quelle) {
-  TZeilen zeilen;
+void HtmlZeilen(const TExportQuelle& quelle, TZeilenZiel& zeilen) {
   Kopf(zeilen);
   if (quelle.FilmeSichtbar)
     SammlungsTabelle(zeilen, "<center><b><u>Filme :</u></b><br><br>",
@@ -156,5 +154,4 @@ std::vector<std::string> HtmlZeilen(const TExportQuelle& quelle) {
   if (!quelle.Verleih.empty())
     ListenTabelle(zeilen, "<b><u>Verliehen :</u></b><br><br>", quelle.Verleih);
   Fuss(zeilen);
-  return zeilen;
 }

@@ -1,57 +1,50 @@
 #include "export/UTextReport.h"
 
 #include "export/Programmangaben.h"
-#include "export/UDatensaetze.h"
 #include "model/UZeilentext.h"
 
 namespace {
 
-using TZeilen = std::vector<std::string>;
-
-void Abstaende(TZeilen& zeilen, std::size_t anzahl) { zeilen.insert(zeilen.end(), anzahl, " "); }
+void Abstaende(TZeilenZiel& zeilen, std::size_t anzahl) {
+  for (; anzahl > 0; --anzahl) zeilen.Zeile(" ");
+}
 
 // The heading between blanks, underlined by as many asterisks, a spacer line,
-// every entry behind a blank, and the spacer lines that end the section.
-void Abschnitt(TZeilen& zeilen, const std::string& titel, const TZeilen& eintraege,
+// every entry's text behind a blank, and the spacer lines that end the section.
+template <class TEintraege, class TText>
+void Abschnitt(TZeilenZiel& zeilen, const std::string& titel, const TEintraege& eintraege, TText text,
                std::size_t abstaende) {
-  zeilen.push_back(" " + titel + " ");
-  zeilen.push_back(" " + std::string(titel.size(), '*') + " ");
+  zeilen.Zeile(" " + titel + " ");
+  zeilen.Zeile(" " + std::string(titel.size(), '*') + " ");
   Abstaende(zeilen, 1);
-  for (const std::string& eintrag : eintraege) zeilen.push_back(" " + eintrag);
+  for (const auto& eintrag : eintraege) zeilen.Zeile(" " + text(eintrag));
   Abstaende(zeilen, abstaende);
 }
 
-void Fusszeilen(TZeilen& zeilen) {
+const std::string& Selbst(const std::string& eintrag) { return eintrag; }
+
+void Fusszeilen(TZeilenZiel& zeilen) {
   Abstaende(zeilen, 2);
-  zeilen.push_back(" " + std::string(42, '_') + " ");
-  zeilen.push_back(" Diese CD-Lite wurde mit: Scheibwart v0.1b");
-  zeilen.push_back(" Programmiert von: " + Programmangaben::Autor + " [" +
-                   Programmangaben::Homepage + " ]");
-  zeilen.push_back(" " + std::string(57, '\xAF') + " ");  // macrons
+  zeilen.Zeile(" " + std::string(42, '_') + " ");
+  zeilen.Zeile(" Diese CD-Lite wurde mit: Scheibwart v0.1b");
+  zeilen.Zeile(" Programmiert von: " + Programmangaben::Autor + " [" + Programmangaben::Homepage + " ]");
+  zeilen.Zeile(" " + std::string(57, '\xAF') + " ");  // macrons
   Abstaende(zeilen, 2);
 }
 
 }  // namespace
 
-std::vector<std::string> TextReportZeilen(const TExportQuelle& quelle) {
-  TZeilen zeilen;
+void TextReportZeilen(const TExportQuelle& quelle, TZeilenZiel& zeilen) {
   Abstaende(zeilen, 1);
-  if (quelle.FilmeSichtbar) {
-    TZeilen filme;
-    for (const TFilmRec& film : quelle.DatBas.Filme()) filme.push_back(FilmRowText(film));
-    Abschnitt(zeilen, "Filmliste:", filme, 4);
-  }
-  if (!quelle.FilmWuensche.empty())
-    Abschnitt(zeilen, "Filme: Wunschliste:", quelle.FilmWuensche, 4);
-  if (quelle.SpieleSichtbar) {
-    TZeilen spiele;
-    for (const TSpielRec& spiel : quelle.DatBas.Spiele()) spiele.push_back(SpielRowText(spiel));
-    Abschnitt(zeilen, "Spieleliste:", spiele, 4);
-  }
+  if (quelle.FilmeSichtbar)
+    Abschnitt(zeilen, "Filmliste:", quelle.DatBas.Filme(), [](const TFilmRec& f) { return FilmRowText(f); }, 4);
+  if (!quelle.FilmWuensche.empty()) Abschnitt(zeilen, "Filme: Wunschliste:", quelle.FilmWuensche, Selbst, 4);
+  if (quelle.SpieleSichtbar)
+    Abschnitt(zeilen, "Spieleliste:", quelle.DatBas.Spiele(), [](const TSpielRec& s) { return SpielRowText(s); },
+              4);
   if (!quelle.SpielWuensche.empty())
-    Abschnitt(zeilen, "Spiele: Wunschliste:", quelle.SpielWuensche, 4);
+    Abschnitt(zeilen, "Spiele: Wunschliste:", quelle.SpielWuensche, Selbst, 4);
   // The footer's spacer lines follow the lendings directly.
-  if (!quelle.Verleih.empty()) Abschnitt(zeilen, "Verliehen:", quelle.Verleih, 0);
+  if (!quelle.Verleih.empty()) Abschnitt(zeilen, "Verliehen:", quelle.Verleih, Selbst, 0);
   Fusszeilen(zeilen);
-  return zeilen;
 }

@@ -2,11 +2,9 @@
 // The text report: the whole catalogue as plain lines.
 
 #include "export/UExportQuelle.h"
+#include "export/UZeilendatei.h"
 
-#include <string>
-#include <vector>
-
-// The lines of the report, without line ends: a spacer line, the sections of
+// Gives zeilen the lines of the report, without line ends: a spacer line, the sections of
 // the films, film wishes, games, game wishes and lendings that have entries,
 // and the footer. A spacer line is a single blank; no line is empty.
-std::vector<std::string> TextReportZeilen(const TExportQuelle& quelle);
+void TextReportZeilen(const TExportQuelle& quelle, TZeilenZiel& zeilen);

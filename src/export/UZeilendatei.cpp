@@ -2,17 +2,28 @@
 
 #include "platform/AtomareDatei.h"
 
-#include <cstdint>
+namespace {
 
-void SchreibeZeilen(const std::string& pfad, const std::vector<std::string>& zeilen) {
-  std::vector<std::uint8_t> bytes;
-  for (const std::string& zeile : zeilen) {
-    bytes.insert(bytes.end(), zeile.begin(), zeile.end());
-    bytes.push_back('\r');
-    bytes.push_back('\n');
+class TDateizeilen final : public TZeilenZiel {
+public:
+  explicit TDateizeilen(TAtomareDatei& datei) : Datei(datei) {}
+  void Zeile(std::string_view zeile) override {
+    Datei.Schreibe(zeile.data(), zeile.size());
+    Datei.Schreibe("\r\n", 2);
   }
+
+private:
+  TAtomareDatei& Datei;
+};
+
+}  // namespace
+
+void SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer) {
   try {
-    SchreibeDateiAtomar(pfad, bytes);
+    TAtomareDatei datei(pfad);
+    TDateizeilen zeilen(datei);
+    bauer(zeilen);
+    datei.Fertig();
   } catch (const EAtomarFehler& fehler) {
     if (fehler.Schritt == TDateiSchritt::Schreiben) throw EFehler("Stream-Write-Fehler");
     throw EFehler("Datei " + pfad + " kann nicht erstellt werden");

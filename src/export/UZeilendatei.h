@@ -1,12 +1,26 @@
 #pragma once
-// Writing the lines of a report or exchange file.
+// Writing the lines of a report or exchange file as they are made.
 
+#include <functional>
+#include <initializer_list>
 #include <string>
-#include <vector>
+#include <string_view>
 
-// Writes every line followed by CR LF, the last one too, byte for byte, and
-// replaces any file at pfad only once all of them are written. Throws EFehler
-// "Datei <pfad> kann nicht erstellt werden" when the file cannot be made and
-// "Stream-Write-Fehler" when writing it fails; a file already at pfad then
-// stays as it was.
-void SchreibeZeilen(const std::string& pfad, const std::vector<std::string>& zeilen);
+// Where the lines of a report go, one after the other, without line ends.
+class TZeilenZiel {
+public:
+  virtual void Zeile(std::string_view zeile) = 0;
+  void Zeilen(std::initializer_list<std::string_view> zeilen) {
+    for (const std::string_view zeile : zeilen) Zeile(zeile);
+  }
+
+protected:
+  ~TZeilenZiel() = default;
+};
+
+// Writes every line bauer gives followed by CR LF, the last one too, byte for
+// byte, through a small buffer, and replaces any file at pfad only once all of
+// them are written. Throws EFehler "Datei <pfad> kann nicht erstellt werden"
+// when the file cannot be made and "Stream-Write-Fehler" when writing it
+// fails; a file already at pfad then stays as it was.
+void SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer);

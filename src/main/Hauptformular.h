@@ -28,6 +28,7 @@ class QStatusBar;
 class QToolButton;
 class TDialoge;
 class TListBox;
+class TZeilenZiel;
 class TSammlungszeilen;
 struct TExportQuelle;
 class TFOptionen;
@@ -341,15 +342,14 @@ private:
   static std::vector<std::string> Eintraege(const TListBox* liste);
 
   // Asks for the file, writes the lines, offers to open the file.
-  void Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
+  void Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                   const QString& erfolg);
   // The success prompt of an export; on Yes the desktop opens the file.
   void BieteOeffnen(const QString& pfad, const QString& erfolg);
   // Fills the table overview and lets the spreadsheet application save it.
   void ExportiereMappe(TSammlungsart art);
   // The text and HTML reports' frame: nothing to export when all lists are empty.
-  void ExportiereBericht(TDateiDialog& dialog,
-                         std::vector<std::string> (*zeilen)(const TExportQuelle&));
+  void ExportiereBericht(TDateiDialog& dialog, void (*zeilen)(const TExportQuelle&, TZeilenZiel&));
 
   TUmgebung Umgebung;
   TDialoge& Dialoge;

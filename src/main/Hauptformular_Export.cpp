@@ -20,12 +20,12 @@
 
 #include <QFile>
 
-void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<std::vector<std::string>()>& zeilen,
+void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
   {
     const TWartezeiger warten;
-    SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen());
+    SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen);
   }
   BieteOeffnen(dialog.FileName, erfolg);
 }
@@ -40,7 +40,7 @@ void TFHaupt::BieteOeffnen(const QString& pfad, const QString& erfolg) {
 }
 
 void TFHaupt::ExportiereBericht(TDateiDialog& dialog,
-                                std::vector<std::string> (*zeilen)(const TExportQuelle&)) {
+                                void (*zeilen)(const TExportQuelle&, TZeilenZiel&)) {
   if (LBFilme->Count() + LBSpiele->Count() + LBVerleih->Count() + LBFilmeW->Count() +
           LBSpieleW->Count() ==
       0) {
@@ -50,9 +50,10 @@ void TFHaupt::ExportiereBericht(TDateiDialog& dialog,
   }
   Exportiere(
       dialog,
-      [&] {
-        return zeilen({*DatBas, LBFilme->Count() > 0, LBSpiele->Count() > 0, Eintraege(LBFilmeW),
-                       Eintraege(LBSpieleW), Eintraege(LBVerleih)});
+      [&](TZeilenZiel& ziel) {
+        zeilen({*DatBas, LBFilme->Count() > 0, LBSpiele->Count() > 0, Eintraege(LBFilmeW),
+                Eintraege(LBSpieleW), Eintraege(LBVerleih)},
+               ziel);
       },
       QStringLiteral("Die Daten der CD-Sammlungen wurden erfolgreich in den Report geschrieben!\n"
                      "Wollen Sie die Datei nun mit der Standardanwendung öffnen?"));
@@ -74,11 +75,11 @@ void TFHaupt::txtexportClick() { ExportiereBericht(SaveDialogtxt, &TextReportZei
 void TFHaupt::HTMLDateihtmhtml1Click() { ExportiereBericht(SaveDialoghtml, &HtmlZeilen); }
 
 void TFHaupt::ExportDifFilmClick() {
-  Exportiere(SaveDialogdif, [this] { return DifFilmZeilen(*DatBas); }, DifErfolg);
+  Exportiere(SaveDialogdif, [this](TZeilenZiel& ziel) { DifFilmZeilen(*DatBas, ziel); }, DifErfolg);
 }
 
 void TFHaupt::ExportDifSpielClick() {
-  Exportiere(SaveDialogdif, [this] { return DifSpielZeilen(*DatBas); }, DifErfolg);
+  Exportiere(SaveDialogdif, [this](TZeilenZiel& ziel) { DifSpielZeilen(*DatBas, ziel); }, DifErfolg);
 }
 
 void TFHaupt::ExportiereMappe(TSammlungsart art) {

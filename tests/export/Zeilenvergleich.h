@@ -1,6 +1,9 @@
 #pragma once
 // Comparing the lines an export builds with the lines it ought to build.
 
+#include "export/UExportQuelle.h"
+#include "export/UZeilendatei.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +12,32 @@
 #include <vector>
 
 using TZeilen = std::vector<std::string>;
+
+// Keeps the lines an export gives.
+class TZeilenSammler final : public TZeilenZiel {
+public:
+  void Zeile(std::string_view zeile) override { Zeilen.emplace_back(zeile); }
+  TZeilen Zeilen;
+};
+
+// The lines of a report of the collection or of the store.
+inline TZeilen Gesammelt(void (*bauer)(const TExportQuelle&, TZeilenZiel&), const TExportQuelle& quelle) {
+  TZeilenSammler sammler;
+  bauer(quelle, sammler);
+  return sammler.Zeilen;
+}
+inline TZeilen Gesammelt(void (*bauer)(const TDatBas&, TZeilenZiel&), const TDatBas& datBas) {
+  TZeilenSammler sammler;
+  bauer(datBas, sammler);
+  return sammler.Zeilen;
+}
+
+// A builder that gives these lines.
+inline std::function<void(TZeilenZiel&)> AlsBauer(const TZeilen& zeilen) {
+  return [zeilen](TZeilenZiel& ziel) {
+    for (const std::string& zeile : zeilen) ziel.Zeile(zeile);
+  };
+}
 
 // The parts one after the other.
 inline TZeilen Folge(std::initializer_list<TZeilen> teile) {

@@ -36,7 +36,7 @@ long Zeilenzahl(const TZeilen& dif) { return std::count(dif.begin(), dif.end(), 
 
 TEST(UDif, LeererBestand) {
   TDatBas db;
-  const TZeilen dif = DifFilmZeilen(db);
+  const TZeilen dif = Gesammelt(DifFilmZeilen, db);
   VergleicheZeilen(dif, Folge({FilmAnfang("0"), Schluss("v1.0")}));
   EXPECT_EQ(dif.size(), 48u);
   EXPECT_EQ(Zeilenzahl(dif), 6);
@@ -48,7 +48,7 @@ TEST(UDif, ZweiFilme) {
   TDatBas db;
   db.AddFilm({"Der \"Pate\" <1972>", "3", "VHS", "Drama & Krimi", "gut"});
   db.AddFilm({"Stummfilm", "", "", "", ""});
-  const TZeilen dif = DifFilmZeilen(db);
+  const TZeilen dif = Gesammelt(DifFilmZeilen, db);
   VergleicheZeilen(dif, Folge({FilmAnfang("2"),
                                {"-1,0", "BOT",
                                 "1,0", "\"1 \"",
@@ -71,7 +71,7 @@ TEST(UDif, ZweiFilme) {
 TEST(UDif, KopfZaehltImmerAchtZeilen) {
   TDatBas db;
   for (const char* name : {"A", "B", "C"}) db.AddFilm({name, "1", "DVD", "", ""});
-  const TZeilen dif = DifFilmZeilen(db);
+  const TZeilen dif = Gesammelt(DifFilmZeilen, db);
   EXPECT_EQ(Zeilenzahl(dif), 9);
   EXPECT_EQ(dif[7], "0,8");
   EXPECT_EQ(dif[17], "\"Die CD-Sammlung enthaelt 3 Filme\"");
@@ -81,7 +81,7 @@ TEST(UDif, KopfZaehltImmerAchtZeilen) {
 TEST(UDif, Spiele) {
   TDatBas db;
   db.AddSpiel({"Myst", "2", "Adventure", ""});
-  VergleicheZeilen(DifSpielZeilen(db),
+  VergleicheZeilen(Gesammelt(DifSpielZeilen, db),
                    Folge({{"TABLE",   "0,1", "\"EXCEL\"",
                            "VECTORS", "0,18", "\"\"",
                            "TUPLES",  "0,8", "\"\"",

@@ -110,7 +110,7 @@ TEST(UHtmlReport, GanzeSeite) {
   // Every table counts its rows from 1; empty fields get the placeholder cell,
   // and the wish and lending rows stay open.
   VergleicheZeilen(
-      HtmlZeilen(quelle),
+      Gesammelt(HtmlZeilen, quelle),
       Folge({Kopf(),
              FilmTabellenkopf(),
              {" <tr><td>1</td><td>Matrix</td><td>2</td><td>DVD</td><td>Science-Fiction</td>"
@@ -148,7 +148,7 @@ TEST(UHtmlReport, GanzeSeite) {
 
 TEST(UHtmlReport, NurFilmwuensche) {
   TDatBas db;
-  VergleicheZeilen(HtmlZeilen({db, false, false, {"Alien", "Brazil"}, {}, {}}),
+  VergleicheZeilen(Gesammelt(HtmlZeilen, TExportQuelle{db, false, false, {"Alien", "Brazil"}, {}, {}}),
                    Folge({Kopf(),
                           {"<b><u>Wunschfilme :</u></b><br><br>", Start,
                            " <tr><td width=\"40\">1</td><td>Alien",
@@ -163,7 +163,7 @@ TEST(UHtmlReport, DatenWerdenMaskiert) {
   db.AddFilm({"Tom & Jerry", "<2>", "", "\"Zeichentrick\"", "&"});
   db.AddFilm({"", "1", "", "", ""});
   VergleicheZeilen(
-      HtmlZeilen({db, true, false, {}, {}, {"<Untitled> an \"Max\" & Co"}}),
+      Gesammelt(HtmlZeilen, TExportQuelle{db, true, false, {}, {}, {"<Untitled> an \"Max\" & Co"}}),
       Folge({Kopf(),
              FilmTabellenkopf(),
              {" <tr><td>1</td><td>Tom &amp; Jerry</td><td>&lt;2&gt;</td>" + Leer +

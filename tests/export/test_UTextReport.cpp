@@ -30,7 +30,7 @@ TEST(UTextReport, GanzerBericht) {
 
   // Films show neither genre nor comment, games neither CD count nor comment,
   // and empty fields keep their frame.
-  VergleicheZeilen(TextReportZeilen(quelle),
+  VergleicheZeilen(Gesammelt(TextReportZeilen, quelle),
                    Folge({{" ",
                            " Filmliste: ",
                            " ********** ",
@@ -62,7 +62,7 @@ TEST(UTextReport, GanzerBericht) {
 
 TEST(UTextReport, NurVerleih) {
   TDatBas db;
-  VergleicheZeilen(TextReportZeilen({db, false, false, {}, {}, {"Buch an Anna", "CD an Tom"}}),
+  VergleicheZeilen(Gesammelt(TextReportZeilen, TExportQuelle{db, false, false, {}, {}, {"Buch an Anna", "CD an Tom"}}),
                    Folge({{" ", " Verliehen: ", " ********** ", " ", " Buch an Anna", " CD an Tom"},
                           Fuss()}));
 }
@@ -73,7 +73,7 @@ TEST(UTextReport, AbschnitteNachListen) {
   TDatBas db;
   db.AddFilm({"Matrix", "2", "DVD", "", ""});
   db.AddSpiel({"Myst", "1", "Adventure", ""});
-  VergleicheZeilen(TextReportZeilen({db, false, true, {}, {}, {}}),
+  VergleicheZeilen(Gesammelt(TextReportZeilen, TExportQuelle{db, false, true, {}, {}, {}}),
                    Folge({{" ", " Spieleliste: ", " ************ ", " ", " Myst  ( Adventure )"},
                           Abstand4, Fuss()}));
 }

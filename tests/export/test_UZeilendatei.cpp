@@ -5,6 +5,7 @@
 #include "export/UHtmlReport.h"
 #include "export/UTextReport.h"
 #include "export/UZeilendatei.h"
+#include "export/Zeilenvergleich.h"
 #include "platform/TempOrdner.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +35,9 @@ std::vector<std::string> Zeilen(const std::string& pfad) {
 TEST(UZeilendatei, JedeZeileMitCrLf) {
   TTempOrdner ordner;
   const std::string pfad = ordner.Pfad("a.txt");
-  SchreibeZeilen(pfad, {"eins", "", " \xAF\xFC "});
+  SchreibeZeilen(pfad, AlsBauer({"eins", "", " \xAF\xFC "}));
   EXPECT_EQ(Text(LiesBytes(pfad)), "eins\r\n\r\n \xAF\xFC \r\n");
-  SchreibeZeilen(pfad, {});
+  SchreibeZeilen(pfad, AlsBauer({}));
   EXPECT_EQ(Text(LiesBytes(pfad)), "");
   EXPECT_EQ(ordner.Eintraege(), Namen{"a.txt"});
 }
@@ -51,20 +52,22 @@ TEST(UZeilendatei, ExportdateienZeileFuerZeile) {
 
   struct TFall {
     const char* Name;
-    std::vector<std::string> Zeilen;
+    std::function<void(TZeilenZiel&)> Bauer;
     std::size_t Anzahl;
   };
   const TFall faelle[] = {
-      {"bericht.txt", TextReportZeilen(quelle), 1 + 9 + 8 + 8 + 5 + 8},
-      {"bericht.html", HtmlZeilen(quelle), 34 + 14 + 4 + 12 + 5 + 25},
-      {"filme.dif", DifFilmZeilen(db), 48 + 2 * 14},
-      {"spiele.dif", DifSpielZeilen(db), 46 + 12},
+      {"bericht.txt", [&](TZeilenZiel& z) { TextReportZeilen(quelle, z); }, 1 + 9 + 8 + 8 + 5 + 8},
+      {"bericht.html", [&](TZeilenZiel& z) { HtmlZeilen(quelle, z); }, 34 + 14 + 4 + 12 + 5 + 25},
+      {"filme.dif", [&](TZeilenZiel& z) { DifFilmZeilen(db, z); }, 48 + 2 * 14},
+      {"spiele.dif", [&](TZeilenZiel& z) { DifSpielZeilen(db, z); }, 46 + 12},
   };
   for (const TFall& fall : faelle) {
-    SchreibeZeilen(ordner.Pfad(fall.Name), fall.Zeilen);
+    SchreibeZeilen(ordner.Pfad(fall.Name), fall.Bauer);
+    TZeilenSammler soll;
+    fall.Bauer(soll);
     const std::vector<std::string> gelesen = Zeilen(ordner.Pfad(fall.Name));
     EXPECT_EQ(gelesen.size(), fall.Anzahl) << fall.Name;
-    EXPECT_EQ(gelesen, fall.Zeilen) << fall.Name;
+    EXPECT_EQ(gelesen, soll.Zeilen) << fall.Name;
   }
 }
 
@@ -74,7 +77,7 @@ TEST(UZeilendatei, DateiNichtErstellbar) {
   mkdir(ordner.Pfad("ordner.txt").c_str(), 0755);
   for (const std::string& pfad :
        {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt")})
-    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, {"x"}); }),
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer({"x"})); }),
               "Datei " + pfad + " kann nicht erstellt werden");
   EXPECT_EQ(LiesBytes(ordner.Pfad("datei")), Bytes("alt"));
   EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt"}));
@@ -86,7 +89,7 @@ TEST(UZeilendatei, OrdnerOhneSchreibrecht) {
   TTempOrdner ordner;
   mkdir(ordner.Pfad("zu").c_str(), 0555);
   const std::string pfad = ordner.Pfad("zu/a.txt");
-  EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, {"x"}); }),
+  EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer({"x"})); }),
             "Datei " + pfad + " kann nicht erstellt werden");
   EXPECT_TRUE(ordner.Eintraege("zu").empty());
 }
@@ -98,8 +101,8 @@ TEST(UZeilendatei, SchreibfehlerLaesstAlteDateiStehen) {
   const std::vector<std::string> zeilen(3, std::string(2000, 'x'));
   {
     TDateiGroessenGrenze grenze(4096);
-    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, zeilen); }), "Stream-Write-Fehler");
-    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(ordner.Pfad("neu.txt"), zeilen); }),
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer(zeilen)); }), "Stream-Write-Fehler");
+    EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(ordner.Pfad("neu.txt"), AlsBauer(zeilen)); }),
               "Stream-Write-Fehler");
   }
   EXPECT_EQ(LiesBytes(pfad), Bytes("alter Inhalt"));
