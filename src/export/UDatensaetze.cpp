@@ -1,9 +1,9 @@
 #include "export/UDatensaetze.h"
 
-std::vector<std::string> Felder(const TFilmRec& film) {
-  return {film.Name, film.CDAnzahl, film.CDFormat, film.Genre, film.Kommentar};
+std::array<const std::string*, 5> Felder(const TFilmRec& film) {
+  return {&film.Name.str(), &film.CDAnzahl.str(), &film.CDFormat.str(), &film.Genre.str(), &film.Kommentar.str()};
 }
 
-std::vector<std::string> Felder(const TSpielRec& spiel) {
-  return {spiel.Name, spiel.CDAnzahl, spiel.Genre, spiel.Kommentar};
+std::array<const std::string*, 4> Felder(const TSpielRec& spiel) {
+  return {&spiel.Name.str(), &spiel.CDAnzahl.str(), &spiel.Genre.str(), &spiel.Kommentar.str()};
 }

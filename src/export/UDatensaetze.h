@@ -3,10 +3,11 @@
 
 #include "model/UDatbas.h"
 
+#include <array>
 #include <string>
-#include <vector>
 
-// The field texts of a record in its own order: Name, CDAnzahl, CDFormat,
-// Genre, Kommentar for a film; the same without CDFormat for a game.
-std::vector<std::string> Felder(const TFilmRec& film);
-std::vector<std::string> Felder(const TSpielRec& spiel);
+// The field texts of a record in its own order, where they lie: Name,
+// CDAnzahl, CDFormat, Genre, Kommentar for a film; the same without CDFormat
+// for a game.
+std::array<const std::string*, 5> Felder(const TFilmRec& film);
+std::array<const std::string*, 4> Felder(const TSpielRec& spiel);

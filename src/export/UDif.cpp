@@ -10,8 +10,6 @@ const std::string Leerzelle = "\" \"";
 
 std::string InAnfuehrung(const std::string& text) { return "\"" + text + "\""; }
 
-// Record values carry a blank before the closing quote, also when empty.
-std::string Wert(const std::string& text) { return InAnfuehrung(text + " "); }
 
 void Kopfeintrag(TZeilenZiel& zeilen, const std::string& name, int zahl, const std::string& text) {
   zeilen.Zeilen({name, "0," + std::to_string(zahl), text});
@@ -20,6 +18,12 @@ void Kopfeintrag(TZeilenZiel& zeilen, const std::string& name, int zahl, const s
 void NeueZeile(TZeilenZiel& zeilen) { zeilen.Zeilen({"-1,0", "BOT"}); }
 
 void Zelle(TZeilenZiel& zeilen, const std::string& wertzeile) { zeilen.Zeilen({"1,0", wertzeile}); }
+
+// A record value: with a blank before the closing quote, also when empty.
+void Wertzelle(TZeilenZiel& zeilen, std::string_view wert) {
+  zeilen.Zeile("1,0");
+  zeilen.Zeile({"\"", wert, " \""});
+}
 
 // mehrzahl names the records in the title, version is the one the credit
 // names.
@@ -42,8 +46,8 @@ void DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
 
   for (std::size_t n = 1; n <= saetze.size(); ++n) {
     NeueZeile(zeilen);
-    Zelle(zeilen, Wert(std::to_string(n)));
-    for (const std::string& feld : Felder(saetze[n - 1])) Zelle(zeilen, Wert(feld));
+    Wertzelle(zeilen, std::to_string(n));
+    for (const std::string* feld : Felder(saetze[n - 1])) Wertzelle(zeilen, *feld);
   }
 
   NeueZeile(zeilen);

@@ -5,9 +5,8 @@
 
 namespace {
 
-// The text as it is to show on the page.
-std::string Html(const std::string& text) {
-  std::string html;
+// Appends the text as it is to show on the page.
+void HaengeHtmlAn(std::string& html, const std::string& text) {
   for (const char c : text) {
     switch (c) {
       case '&': html += "&amp;"; break;
@@ -17,6 +16,11 @@ std::string Html(const std::string& text) {
       default: html += c;
     }
   }
+}
+
+std::string Html(const std::string& text) {
+  std::string html;
+  HaengeHtmlAn(html, text);
   return html;
 }
 
@@ -114,12 +118,23 @@ void SammlungsTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
   for (std::size_t i = 0; i <= spalten.size(); ++i) leer += "<td>&nbsp;</td>";
   zeilen.Zeile(leer + "</tr>");
 
+  std::string zeile;  // reused for every row
   for (std::size_t n = 1; n <= saetze.size(); ++n) {
-    const std::vector<std::string> felder = Felder(saetze[n - 1]);
-    std::string zeile = " <tr><td>" + std::to_string(n) + "</td><td>" + Html(felder[0]) + "</td>";
-    for (std::size_t i = 1; i < felder.size(); ++i)
-      zeile += felder[i].empty() ? "     <td>&nbsp;</td>" : "<td>" + Html(felder[i]) + "</td>";
-    zeilen.Zeile(zeile + "     </td></tr> ");
+    const auto felder = Felder(saetze[n - 1]);
+    zeile.assign(" <tr><td>").append(std::to_string(n)).append("</td><td>");
+    HaengeHtmlAn(zeile, *felder[0]);
+    zeile += "</td>";
+    for (std::size_t i = 1; i < felder.size(); ++i) {
+      if (felder[i]->empty()) {
+        zeile += "     <td>&nbsp;</td>";
+        continue;
+      }
+      zeile += "<td>";
+      HaengeHtmlAn(zeile, *felder[i]);
+      zeile += "</td>";
+    }
+    zeile += "     </td></tr> ";
+    zeilen.Zeile(zeile);
   }
   zeilen.Zeile(TabellenEnde);
 }

@@ -13,7 +13,7 @@ void HaengeAn(TTabelle& tabelle, const TDatBas& datBas, void (TDatBas::*hole)(in
   for (int position : positionen) {
     (datBas.*hole)(position, rec);
     std::vector<std::string> zeile{std::to_string(position)};
-    for (std::string& feld : Felder(rec)) zeile.push_back(std::move(feld));
+    for (const std::string* feld : Felder(rec)) zeile.push_back(*feld);
     tabelle.Zeilen.push_back(std::move(zeile));
   }
 }

@@ -17,7 +17,7 @@ void Abschnitt(TZeilenZiel& zeilen, const std::string& titel, const TEintraege& 
   zeilen.Zeile(" " + titel + " ");
   zeilen.Zeile(" " + std::string(titel.size(), '*') + " ");
   Abstaende(zeilen, 1);
-  for (const auto& eintrag : eintraege) zeilen.Zeile(" " + text(eintrag));
+  for (const auto& eintrag : eintraege) zeilen.Zeile({" ", text(eintrag)});
   Abstaende(zeilen, abstaende);
 }
 

@@ -7,8 +7,9 @@ namespace {
 class TDateizeilen final : public TZeilenZiel {
 public:
   explicit TDateizeilen(TAtomareDatei& datei) : Datei(datei) {}
-  void Zeile(std::string_view zeile) override {
-    Datei.Schreibe(zeile.data(), zeile.size());
+  using TZeilenZiel::Zeile;
+  void Zeile(std::initializer_list<std::string_view> teile) override {
+    for (const std::string_view teil : teile) Datei.Schreibe(teil.data(), teil.size());
     Datei.Schreibe("\r\n", 2);
   }
 

@@ -9,7 +9,9 @@
 // Where the lines of a report go, one after the other, without line ends.
 class TZeilenZiel {
 public:
-  virtual void Zeile(std::string_view zeile) = 0;
+  // One line made of these parts, one after the other.
+  virtual void Zeile(std::initializer_list<std::string_view> teile) = 0;
+  void Zeile(std::string_view zeile) { Zeile({zeile}); }
   void Zeilen(std::initializer_list<std::string_view> zeilen) {
     for (const std::string_view zeile : zeilen) Zeile(zeile);
   }

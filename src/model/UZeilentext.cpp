@@ -1,8 +1,25 @@
 #include "model/UZeilentext.h"
 
+#include <initializer_list>
+#include <string_view>
+
+namespace {
+
+// The parts one after the other, in one allocation.
+std::string Verkettet(std::initializer_list<std::string_view> teile) {
+  std::size_t laenge = 0;
+  for (const std::string_view teil : teile) laenge += teil.size();
+  std::string text;
+  text.reserve(laenge);
+  for (const std::string_view teil : teile) text += teil;
+  return text;
+}
+
+}  // namespace
+
 std::string FilmRowText(const std::string& name, const std::string& cdAnzahl,
                         const std::string& cdFormat) {
-  return name + "  ( " + cdAnzahl + " * " + cdFormat + " )";
+  return Verkettet({name, "  ( ", cdAnzahl, " * ", cdFormat, " )"});
 }
 
 std::string FilmRowText(const TFilmRec& film) {
@@ -10,7 +27,7 @@ std::string FilmRowText(const TFilmRec& film) {
 }
 
 std::string SpielRowText(const std::string& name, const std::string& genre) {
-  return name + "  ( " + genre + " )";
+  return Verkettet({name, "  ( ", genre, " )"});
 }
 
 std::string SpielRowText(const TSpielRec& spiel) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,7 +66,7 @@ TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
   Fd = mkostemp(Temp.data(), O_CLOEXEC);
   if (Fd < 0) Scheitern(errno);
   if (fchmod(Fd, NeueRechte(Ziel)) != 0) Aufgeben(errno, TDateiSchritt::Anlegen);
-  Puffer.reserve(PufferGroesse);
+  Puffer.reset(new std::uint8_t[PufferGroesse]);
 }
 
 TAtomareDatei::~TAtomareDatei() {
@@ -84,25 +85,26 @@ void TAtomareDatei::Aufgeben(int errnum, TDateiSchritt schritt) {
 void TAtomareDatei::Schreibe(const void* daten, std::size_t anzahl) {
   const auto* bytes = static_cast<const std::uint8_t*>(daten);
   while (anzahl > 0) {
-    const std::size_t teil = std::min(anzahl, PufferGroesse - Puffer.size());
-    Puffer.insert(Puffer.end(), bytes, bytes + teil);
+    const std::size_t teil = std::min(anzahl, PufferGroesse - Gefuellt);
+    std::memcpy(Puffer.get() + Gefuellt, bytes, teil);
+    Gefuellt += teil;
     bytes += teil;
     anzahl -= teil;
-    if (Puffer.size() == PufferGroesse) Leere();
+    if (Gefuellt == PufferGroesse) Leere();
   }
 }
 
 void TAtomareDatei::Leere() {
   std::size_t geschrieben = 0;
-  while (geschrieben < Puffer.size()) {
-    const ssize_t n = write(Fd, Puffer.data() + geschrieben, Puffer.size() - geschrieben);
+  while (geschrieben < Gefuellt) {
+    const ssize_t n = write(Fd, Puffer.get() + geschrieben, Gefuellt - geschrieben);
     if (n < 0) {
       if (errno == EINTR) continue;
       Aufgeben(errno, TDateiSchritt::Schreiben);
     }
     geschrieben += static_cast<std::size_t>(n);
   }
-  Puffer.clear();
+  Gefuellt = 0;
 }
 
 void TAtomareDatei::Fertig() {

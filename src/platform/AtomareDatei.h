@@ -4,6 +4,7 @@
 #include "platform/Fehler.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,8 @@ private:
 
   std::string Ziel, Temp;
   int Fd = -1;
-  std::vector<std::uint8_t> Puffer;
+  std::unique_ptr<std::uint8_t[]> Puffer;
+  std::size_t Gefuellt = 0;
 };
 
 // The whole content in one call.

@@ -16,7 +16,11 @@ using TZeilen = std::vector<std::string>;
 // Keeps the lines an export gives.
 class TZeilenSammler final : public TZeilenZiel {
 public:
-  void Zeile(std::string_view zeile) override { Zeilen.emplace_back(zeile); }
+  using TZeilenZiel::Zeile;
+  void Zeile(std::initializer_list<std::string_view> teile) override {
+    std::string& zeile = Zeilen.emplace_back();
+    for (const std::string_view teil : teile) zeile += teil;
+  }
   TZeilen Zeilen;
 };
 
