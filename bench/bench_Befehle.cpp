@@ -162,8 +162,7 @@ void Uebersicht(benchmark::State& state) {
   TFHaupt& haupt = programm.Haupt();
   for (auto _ : state) programm.ZeigeUebersicht(haupt.Filme1);
   Erwarte(state,
-          programm.Fenster().FUebersicht->Tabelle().Zeilen.size() ==
-              static_cast<std::size_t>(haupt.DatBas->FilmCount()) + 1,
+          programm.Fenster().FUebersicht->Tabelle().ZeilenZahl() == haupt.DatBas->FilmCount() + 1,
           "eine Zeile je Film");
   Melde(state, programm.Stoerung());
 }

@@ -23,7 +23,7 @@ void FuelleFilme(TDatBas& datBas, int anzahl) {
 void ExcelExport10000Filme(benchmark::State& state) {
   TDatBas datBas;
   FuelleFilme(datBas, 10000);
-  const TTabelle tabelle = Uebersicht(datBas, TSammlungsart::Filme);
+  const TSammlungstabelle tabelle = Uebersicht(datBas, TSammlungsart::Filme);
   char muster[] = "/tmp/scheibwart-bench-XXXXXX";
   if (mkdtemp(muster) == nullptr) return state.SkipWithError("kein Ordner unter /tmp");
   const std::string ordner = muster;
@@ -32,7 +32,7 @@ void ExcelExport10000Filme(benchmark::State& state) {
     if (!ExportiereExcelDatei(automation, tabelle, ordner + "/Filme.xls"))
       state.SkipWithError("Speichern fehlgeschlagen");
   }
-  state.counters["Zellen"] = static_cast<double>(tabelle.Spalten) * static_cast<double>(tabelle.Zeilen.size());
+  state.counters["Zellen"] = static_cast<double>(tabelle.SpaltenZahl()) * static_cast<double>(tabelle.ZeilenZahl());
   std::filesystem::remove_all(ordner);
 }
 

@@ -53,7 +53,7 @@ public:
 
 }  // namespace
 
-bool ExportiereExcelDatei(TAutomation& automation, const TTabelle& tabelle, const std::string& pfad) {
+bool ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad) {
   // A workbook chosen through a symbolic link replaces the file it leads to.
   const std::string ziel = ZielPfad(pfad);
   TNeueDatei neu(FreierName(ziel));

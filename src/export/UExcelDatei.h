@@ -13,4 +13,4 @@
 // replaced. When the save fails, when pfad is a write-protected file
 // or when the rename fails the result is false, and on false as on EFehler
 // pfad is left as it was and the new file is removed.
-bool ExportiereExcelDatei(TAutomation& automation, const TTabelle& tabelle, const std::string& pfad);
+bool ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad);

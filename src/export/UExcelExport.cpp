@@ -13,18 +13,13 @@ TDispatchPtr Objekt(const TVariant& wert) {
 }
 
 // The application invisible, a workbook of one sheet, named and filled.
-void Fuelle(TDispatch& excel, TDispatchPtr& sheet, const TTabelle& tabelle) {
+void Fuelle(TDispatch& excel, TDispatchPtr& sheet, const TRaster& tabelle) {
   excel.Put("Visible", {}, false);
   Objekt(excel.Call("Workbooks"))->Call("Add", {xlWBATWorksheet});
   sheet = Objekt(Objekt(excel.Get("Workbooks", {1}))->Get("WorkSheets", {1}));
   sheet->Put("Name", {}, std::string("My Sheet Name"));
-  const auto zeilen = static_cast<int>(tabelle.Zeilen.size());
-  for (int c = 0; c < tabelle.Spalten; ++c)
-    for (int r = 0; r < zeilen; ++r) {
-      const auto& zeile = tabelle.Zeilen[static_cast<std::size_t>(r)];
-      const auto spalte = static_cast<std::size_t>(c);
-      sheet->Put("Cells", {r + 1, c + 1}, spalte < zeile.size() ? zeile[spalte] : std::string());
-    }
+  for (int c = 0; c < tabelle.SpaltenZahl(); ++c)
+    for (int r = 0; r < tabelle.ZeilenZahl(); ++r) sheet->Put("Cells", {r + 1, c + 1}, tabelle.Zelle(r, c));
 }
 
 // Fetching the workbook and saving it; a failure of either is a false result.
@@ -48,7 +43,7 @@ void Beende(TDispatchPtr& excel, TDispatchPtr& sheet) {
 
 }  // namespace
 
-bool StringgridToExcel(TAutomation& automation, const TTabelle& tabelle, const std::string& dateiname) {
+bool StringgridToExcel(TAutomation& automation, const TRaster& tabelle, const std::string& dateiname) {
   TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
   TDispatchPtr sheet;
   bool gespeichert = false;

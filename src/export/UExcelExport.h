@@ -15,4 +15,4 @@
 // Returns true when the save succeeded and false when it failed. Every other
 // failure passes to the caller as EFehler; once the application object exists
 // it is told to quit first.
-bool StringgridToExcel(TAutomation& automation, const TTabelle& tabelle, const std::string& dateiname);
+bool StringgridToExcel(TAutomation& automation, const TRaster& tabelle, const std::string& dateiname);

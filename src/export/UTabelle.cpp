@@ -6,18 +6,6 @@
 
 namespace {
 
-template <class TRec>
-void HaengeAn(TTabelle& tabelle, const TDatBas& datBas, void (TDatBas::*hole)(int, TRec&) const,
-              const std::vector<int>& positionen) {
-  TRec rec;
-  for (int position : positionen) {
-    (datBas.*hole)(position, rec);
-    std::vector<std::string> zeile{std::to_string(position)};
-    for (const std::string* feld : Felder(rec)) zeile.push_back(*feld);
-    tabelle.Zeilen.push_back(std::move(zeile));
-  }
-}
-
 std::vector<int> AllePositionen(int anzahl) {
   std::vector<int> positionen(static_cast<std::size_t>(anzahl));
   std::iota(positionen.begin(), positionen.end(), 1);
@@ -29,28 +17,45 @@ std::vector<std::string> Kopfzeile(TSammlungsart art) {
   return {"#", "Spiel", "CDs", "Genre", "Kommentar"};
 }
 
-}  // namespace
-
-TTabelle Sammlungstabelle(const TDatBas& datBas, TSammlungsart art,
-                          const std::vector<int>& positionen, std::vector<int> breiten) {
-  TTabelle tabelle;
-  tabelle.Zeilen.reserve(positionen.size() + 1);
-  tabelle.Zeilen.push_back(Kopfzeile(art));
-  tabelle.Spalten = static_cast<int>(tabelle.Zeilen[0].size());
-  tabelle.Breiten = std::move(breiten);
-  if (art == TSammlungsart::Filme)
-    HaengeAn<TFilmRec>(tabelle, datBas, &TDatBas::GetFilm, positionen);
-  else
-    HaengeAn<TSpielRec>(tabelle, datBas, &TDatBas::GetSpiel, positionen);
-  return tabelle;
+// Field feld (0-based) of the record at position, empty when there is none.
+template <class TRec>
+std::string Feld(const std::vector<TRec>& saetze, int position, int feld) {
+  if (position < 1 || position > static_cast<int>(saetze.size())) return {};
+  const auto felder = Felder(saetze[static_cast<std::size_t>(position - 1)]);
+  return feld < static_cast<int>(felder.size()) ? *felder[static_cast<std::size_t>(feld)] : std::string();
 }
 
-TTabelle Uebersicht(const TDatBas& datBas, TSammlungsart art) {
+}  // namespace
+
+std::vector<std::string> TRaster::Zeile(int zeile) const {
+  std::vector<std::string> texte;
+  for (int spalte = 0; spalte < SpaltenZahl(); ++spalte) texte.push_back(Zelle(zeile, spalte));
+  return texte;
+}
+
+std::string TTabelle::Zelle(int zeile, int spalte) const {
+  const auto& texte = Zeilen[static_cast<std::size_t>(zeile)];
+  const auto s = static_cast<std::size_t>(spalte);
+  return s < texte.size() ? texte[s] : std::string();
+}
+
+TSammlungstabelle::TSammlungstabelle(const TDatBas& datBas, TSammlungsart art, std::vector<int> positionen,
+                                     std::vector<int> breiten)
+    : DatBas(&datBas), Art(art), Kopf(Kopfzeile(art)), Positionen(std::move(positionen)),
+      Breiten(std::move(breiten)) {}
+
+std::string TSammlungstabelle::Zelle(int zeile, int spalte) const {
+  if (zeile == 0) return Kopf[static_cast<std::size_t>(spalte)];
+  const int position = Positionen[static_cast<std::size_t>(zeile - 1)];
+  if (spalte == 0) return std::to_string(position);
+  return Art == TSammlungsart::Filme ? Feld(DatBas->Filme(), position, spalte - 1)
+                                     : Feld(DatBas->Spiele(), position, spalte - 1);
+}
+
+TSammlungstabelle Uebersicht(const TDatBas& datBas, TSammlungsart art) {
   if (art == TSammlungsart::Filme)
-    return Sammlungstabelle(datBas, art, AllePositionen(datBas.FilmCount()),
-                            {28, 305, 43, 110, 120, 240});
-  return Sammlungstabelle(datBas, art, AllePositionen(datBas.SpielCount()),
-                          {28, 338, 50, 180, 250});
+    return {datBas, art, AllePositionen(datBas.FilmCount()), {28, 305, 43, 110, 120, 240}};
+  return {datBas, art, AllePositionen(datBas.SpielCount()), {28, 338, 50, 180, 250}};
 }
 
 std::string UebersichtTitel(TSammlungsart art) {

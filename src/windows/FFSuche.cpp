@@ -39,9 +39,9 @@ std::vector<int> Spaltenbreiten(TSammlungsart art) {
 }
 
 // The header row and one data row, all blank, in the columns of tabelle.
-TTabelle Geleert(const TTabelle& tabelle) {
-  const std::vector<std::string> leer(static_cast<std::size_t>(tabelle.Spalten));
-  return {tabelle.Spalten, tabelle.Breiten, {leer, leer}};
+TTabelle Geleert(const TRaster& tabelle) {
+  const std::vector<std::string> leer(static_cast<std::size_t>(tabelle.SpaltenZahl()));
+  return {tabelle.SpaltenZahl(), tabelle.Spaltenbreiten(), {leer, leer}};
 }
 
 }  // namespace
@@ -125,14 +125,16 @@ void TFSuche::Suche(TSammlungsart art) {
 
   const std::vector<int> positionen =
       Treffer(DatBas, art, GewaehltesFeld(), NachCp1252(ESuchtext->text()));
-  TTabelle ergebnis = Sammlungstabelle(DatBas, art, positionen, Spaltenbreiten(art));
-  if (positionen.empty()) ergebnis.Zeilen.emplace_back(static_cast<std::size_t>(ergebnis.Spalten));
-  SGTab->Zeige(std::move(ergebnis));
+  TSammlungstabelle ergebnis(DatBas, art, positionen, Spaltenbreiten(art));
   if (positionen.empty()) {
+    // The headings above one blank row.
+    SGTab->Zeige(TTabelle(ergebnis.SpaltenZahl(), ergebnis.Spaltenbreiten(),
+                          {ergebnis.Zeile(0), std::vector<std::string>(static_cast<std::size_t>(ergebnis.SpaltenZahl()))}));
     fehler(QStringLiteral("Suche fehlgeschlagen:"),
            QStringLiteral("Es wurden leider keine Übereinstimmungen gefunden"));
     return;
   }
+  SGTab->Zeige(std::move(ergebnis));
 
   const QString anzahl = QString::number(positionen.size());
   const QString bezeichnung = filme ? QStringLiteral("Film(e)") : QStringLiteral("Spiel(e)");

@@ -39,7 +39,7 @@ bool TFUebersicht::Fuelle(TSammlungsart art) {
   return true;
 }
 
-const TTabelle& TFUebersicht::Tabelle() const { return SGTab->Tabelle(); }
+const TRaster& TFUebersicht::Tabelle() const { return SGTab->Tabelle(); }
 
 void TFUebersicht::showEvent(QShowEvent* ereignis) {
   TNebenfenster::showEvent(ereignis);
@@ -60,7 +60,7 @@ void TFUebersicht::SGTabDblClick() {
   if (zeile < 1) return;
   const bool filme = windowTitle() == VonCp1252(UebersichtTitel(TSammlungsart::Filme));
   Detailansicht->Fuelle(filme ? TSammlungsart::Filme : TSammlungsart::Spiele, zeile,
-                        SGTab->Tabelle().Zeilen[static_cast<std::size_t>(zeile)]);
+                        SGTab->Tabelle().Zeile(zeile));
   Detailansicht->move(frameGeometry().topLeft() + QPoint(19, 36));
   Detailansicht->ShowModal();
 }

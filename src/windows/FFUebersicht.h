@@ -25,7 +25,7 @@ public:
   // old contents and returns false.
   bool Fuelle(TSammlungsart art);
   // What the grid shows, headings in row 0.
-  const TTabelle& Tabelle() const;
+  const TRaster& Tabelle() const;
 
   void FormShow();
   void SpeedButton1Click();

@@ -11,36 +11,31 @@ const QColor Kopffarbe{48, 84, 143};
 constexpr int Zeilenhoehe = 20;
 constexpr int Standardbreite = 167;
 
-QVariant Zelle(const std::vector<std::string>& zeile, int spalte) {
-  const auto s = static_cast<std::size_t>(spalte);
-  return s < zeile.size() ? VonCp1252(zeile[s]) : QString();
-}
-
 }  // namespace
 
-void TTabellenModell::Setze(TTabelle tabelle) {
+void TTabellenModell::Setze(std::unique_ptr<TRaster> tabelle) {
   beginResetModel();
   Inhalt = std::move(tabelle);
   endResetModel();
 }
 
 int TTabellenModell::rowCount(const QModelIndex& eltern) const {
-  if (eltern.isValid() || Inhalt.Zeilen.empty()) return 0;
-  return static_cast<int>(Inhalt.Zeilen.size()) - 1;
+  if (eltern.isValid() || Inhalt->ZeilenZahl() == 0) return 0;
+  return Inhalt->ZeilenZahl() - 1;
 }
 
 int TTabellenModell::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : Inhalt.Spalten;
+  return eltern.isValid() ? 0 : Inhalt->SpaltenZahl();
 }
 
 QVariant TTabellenModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole || !index.isValid()) return {};
-  return Zelle(Inhalt.Zeilen[static_cast<std::size_t>(index.row()) + 1], index.column());
+  return VonCp1252(Inhalt->Zelle(index.row() + 1, index.column()));
 }
 
 QVariant TTabellenModell::headerData(int spalte, Qt::Orientation richtung, int rolle) const {
-  if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal || Inhalt.Zeilen.empty()) return {};
-  return Zelle(Inhalt.Zeilen[0], spalte);
+  if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal || Inhalt->ZeilenZahl() == 0) return {};
+  return VonCp1252(Inhalt->Zelle(0, spalte));
 }
 
 TTabellenraster::TTabellenraster(QWidget* eltern, const char* name, int links, int oben,
@@ -86,9 +81,9 @@ TTabellenraster::TTabellenraster(QWidget* eltern, const char* name, int links, i
                Aussehen::Fensterfarbe.name()));
 }
 
-void TTabellenraster::Zeige(TTabelle tabelle) {
+void TTabellenraster::Zeige(std::unique_ptr<TRaster> tabelle) {
   Modell.Setze(std::move(tabelle));
-  const std::vector<int>& breiten = Modell.Tabelle().Breiten;
+  const std::vector<int>& breiten = Modell.Tabelle().Spaltenbreiten();
   for (int spalte = 0; spalte < Modell.columnCount(); ++spalte) {
     const auto s = static_cast<std::size_t>(spalte);
     setColumnWidth(spalte, s < breiten.size() ? breiten[s] : Standardbreite);

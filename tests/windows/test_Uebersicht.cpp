@@ -98,8 +98,8 @@ private slots:
     QCOMPARE(U().SGTab->GewaehlteZeile(), 0);
 
     // What the spreadsheet export reads back is what the grid shows.
-    QCOMPARE(U().Tabelle().Zeilen.size(), std::size_t{6});
-    QCOMPARE(U().Tabelle().Zeilen[5][1], std::string("Spiel 5"));
+    QCOMPARE(U().Tabelle().ZeilenZahl(), 6);
+    QCOMPARE(U().Tabelle().Zelle(5, 1), std::string("Spiel 5"));
 
     QVERIFY(U().Fuelle(TSammlungsart::Filme));
     QCOMPARE(Rasterzeile(U().SGTab, 0).size(), 6);
