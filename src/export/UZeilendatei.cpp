@@ -8,7 +8,7 @@ class TDateizeilen final : public TZeilenZiel {
 public:
   explicit TDateizeilen(TAtomareDatei& datei) : Datei(datei) {}
   using TZeilenZiel::Zeile;
-  void Zeile(std::initializer_list<std::string_view> teile) override {
+  void Zeile(std::span<const std::string_view> teile) override {
     for (const std::string_view teil : teile) Datei.Schreibe(teil.data(), teil.size());
     Datei.Schreibe("\r\n", 2);
   }

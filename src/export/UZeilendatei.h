@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@
 class TZeilenZiel {
 public:
   // One line made of these parts, one after the other.
-  virtual void Zeile(std::initializer_list<std::string_view> teile) = 0;
+  virtual void Zeile(std::span<const std::string_view> teile) = 0;
+  void Zeile(std::initializer_list<std::string_view> teile) { Zeile(std::span(teile.begin(), teile.size())); }
   void Zeile(std::string_view zeile) { Zeile({zeile}); }
   void Zeilen(std::initializer_list<std::string_view> zeilen) {
     for (const std::string_view zeile : zeilen) Zeile(zeile);

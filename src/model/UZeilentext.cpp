@@ -1,12 +1,10 @@
 #include "model/UZeilentext.h"
 
-#include <initializer_list>
-#include <string_view>
-
 namespace {
 
 // The parts one after the other, in one allocation.
-std::string Verkettet(std::initializer_list<std::string_view> teile) {
+template <std::size_t N>
+std::string Verkettet(const std::array<std::string_view, N>& teile) {
   std::size_t laenge = 0;
   for (const std::string_view teil : teile) laenge += teil.size();
   std::string text;
@@ -17,9 +15,18 @@ std::string Verkettet(std::initializer_list<std::string_view> teile) {
 
 }  // namespace
 
+std::array<std::string_view, 6> FilmRowTeile(const std::string& name, const std::string& cdAnzahl,
+                                             const std::string& cdFormat) {
+  return {name, "  ( ", cdAnzahl, " * ", cdFormat, " )"};
+}
+
+std::array<std::string_view, 4> SpielRowTeile(const std::string& name, const std::string& genre) {
+  return {name, "  ( ", genre, " )"};
+}
+
 std::string FilmRowText(const std::string& name, const std::string& cdAnzahl,
                         const std::string& cdFormat) {
-  return Verkettet({name, "  ( ", cdAnzahl, " * ", cdFormat, " )"});
+  return Verkettet(FilmRowTeile(name, cdAnzahl, cdFormat));
 }
 
 std::string FilmRowText(const TFilmRec& film) {
@@ -27,7 +34,7 @@ std::string FilmRowText(const TFilmRec& film) {
 }
 
 std::string SpielRowText(const std::string& name, const std::string& genre) {
-  return Verkettet({name, "  ( ", genre, " )"});
+  return Verkettet(SpielRowTeile(name, genre));
 }
 
 std::string SpielRowText(const TSpielRec& spiel) {

@@ -3,7 +3,14 @@
 
 #include "model/UDatentypen.h"
 
+#include <array>
 #include <string>
+#include <string_view>
+
+// The parts of a row text one after the other, where the texts lie.
+std::array<std::string_view, 6> FilmRowTeile(const std::string& name, const std::string& cdAnzahl,
+                                             const std::string& cdFormat);
+std::array<std::string_view, 4> SpielRowTeile(const std::string& name, const std::string& genre);
 
 // "Name  ( CDAnzahl * CDFormat )"
 std::string FilmRowText(const std::string& name, const std::string& cdAnzahl,

@@ -53,12 +53,6 @@ std::string ZielPfad(const std::string& pfad) {
   Scheitern(ELOOP);
 }
 
-namespace {
-
-constexpr std::size_t PufferGroesse = 1 << 18;
-
-}  // namespace
-
 TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
   // A write-protected file stays protected, although renaming over it would work.
   if (access(Ziel.c_str(), F_OK) == 0 && access(Ziel.c_str(), W_OK) != 0) Scheitern(errno);
@@ -82,7 +76,7 @@ void TAtomareDatei::Aufgeben(int errnum, TDateiSchritt schritt) {
   Scheitern(errnum, schritt);
 }
 
-void TAtomareDatei::Schreibe(const void* daten, std::size_t anzahl) {
+void TAtomareDatei::SchreibeDurch(const void* daten, std::size_t anzahl) {
   const auto* bytes = static_cast<const std::uint8_t*>(daten);
   while (anzahl > 0) {
     const std::size_t teil = std::min(anzahl, PufferGroesse - Gefuellt);

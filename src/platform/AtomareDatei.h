@@ -4,6 +4,7 @@
 #include "platform/Fehler.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,10 +44,20 @@ public:
   TAtomareDatei& operator=(const TAtomareDatei&) = delete;
   ~TAtomareDatei();
 
-  void Schreibe(const void* daten, std::size_t anzahl);
+  void Schreibe(const void* daten, std::size_t anzahl) {
+    if (anzahl <= PufferGroesse - Gefuellt) {  // the usual case: it fits
+      std::memcpy(Puffer.get() + Gefuellt, daten, anzahl);
+      Gefuellt += anzahl;
+    } else {
+      SchreibeDurch(daten, anzahl);
+    }
+  }
   void Fertig();
 
 private:
+  static constexpr std::size_t PufferGroesse = 1 << 18;
+
+  void SchreibeDurch(const void* daten, std::size_t anzahl);
   void Leere();
   [[noreturn]] void Aufgeben(int errnum, TDateiSchritt schritt);
 

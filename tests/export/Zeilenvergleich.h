@@ -17,7 +17,7 @@ using TZeilen = std::vector<std::string>;
 class TZeilenSammler final : public TZeilenZiel {
 public:
   using TZeilenZiel::Zeile;
-  void Zeile(std::initializer_list<std::string_view> teile) override {
+  void Zeile(std::span<const std::string_view> teile) override {
     std::string& zeile = Zeilen.emplace_back();
     for (const std::string_view teil : teile) zeile += teil;
   }
