@@ -10,7 +10,6 @@ const std::string Leerzelle = "\" \"";
 
 std::string InAnfuehrung(const std::string& text) { return "\"" + text + "\""; }
 
-
 void Kopfeintrag(TZeilenZiel& zeilen, const std::string& name, int zahl, const std::string& text) {
   zeilen.Zeilen({name, "0," + std::to_string(zahl), text});
 }

@@ -3,22 +3,26 @@
 #include "export/Programmangaben.h"
 #include "model/UZeilentext.h"
 
+#include <algorithm>
+
 namespace {
 
 void Abstaende(TZeilenZiel& zeilen, std::size_t anzahl) {
   for (; anzahl > 0; --anzahl) zeilen.Zeile(" ");
 }
 
-// The parts of an entry's line: a blank, then the entry's text.
-std::array<std::string_view, 2> Teile(const std::string& eintrag) { return {" ", eintrag}; }
-std::array<std::string_view, 7> Teile(const TFilmRec& film) {
-  const auto zeile = FilmRowTeile(film.Name, film.CDAnzahl, film.CDFormat);
-  return {" ", zeile[0], zeile[1], zeile[2], zeile[3], zeile[4], zeile[5]};
+// An entry's line: a blank, then the parts of the entry's text.
+template <std::size_t N>
+std::array<std::string_view, N + 1> Eingerueckt(const std::array<std::string_view, N>& teile) {
+  std::array<std::string_view, N + 1> zeile{" "};
+  std::copy(teile.begin(), teile.end(), zeile.begin() + 1);
+  return zeile;
 }
-std::array<std::string_view, 5> Teile(const TSpielRec& spiel) {
-  const auto zeile = SpielRowTeile(spiel.Name, spiel.Genre);
-  return {" ", zeile[0], zeile[1], zeile[2], zeile[3]};
+std::array<std::string_view, 1> Teile(const std::string& eintrag) { return {eintrag}; }
+std::array<std::string_view, 6> Teile(const TFilmRec& film) {
+  return FilmRowTeile(film.Name, film.CDAnzahl, film.CDFormat);
 }
+std::array<std::string_view, 4> Teile(const TSpielRec& spiel) { return SpielRowTeile(spiel.Name, spiel.Genre); }
 
 // The heading between blanks, underlined by as many asterisks, a spacer line,
 // every entry's line, and the spacer lines that end the section.
@@ -28,7 +32,7 @@ void Abschnitt(TZeilenZiel& zeilen, const std::string& titel, const std::vector<
   zeilen.Zeile(" " + titel + " ");
   zeilen.Zeile(" " + std::string(titel.size(), '*') + " ");
   Abstaende(zeilen, 1);
-  for (const TEintrag& eintrag : eintraege) zeilen.Zeile(Teile(eintrag));
+  for (const TEintrag& eintrag : eintraege) zeilen.Zeile(Eingerueckt(Teile(eintrag)));
   Abstaende(zeilen, abstaende);
 }
 
