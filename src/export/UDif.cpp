@@ -1,7 +1,6 @@
 #include "export/UDif.h"
 
 #include "export/Programmangaben.h"
-#include "export/UDatensaetze.h"
 
 namespace {
 

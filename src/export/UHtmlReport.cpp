@@ -1,7 +1,6 @@
 #include "export/UHtmlReport.h"
 
 #include "export/Programmangaben.h"
-#include "export/UDatensaetze.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "export/UTabelle.h"
 
-#include "export/UDatensaetze.h"
 
 #include <numeric>
 

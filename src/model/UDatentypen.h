@@ -2,6 +2,7 @@
 // The record types of the collection: a film and a game, every field a short
 // text of code page 1252 bytes.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -46,3 +47,9 @@ struct TSpielRec {
 
   friend bool operator==(const TSpielRec&, const TSpielRec&) = default;
 };
+
+// The field texts of a record in its own order, where they lie: Name,
+// CDAnzahl, CDFormat, Genre, Kommentar for a film; the same without CDFormat
+// for a game.
+std::array<const std::string*, 5> Felder(const TFilmRec& film);
+std::array<const std::string*, 4> Felder(const TSpielRec& spiel);

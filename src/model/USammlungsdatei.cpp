@@ -52,12 +52,19 @@ bool NurMarker(const std::uint8_t* record, TSpalte spalte) {
   return true;
 }
 
-void WriteEintrag(std::uint8_t* record, std::size_t slot, std::span<const std::string> eintraege,
-                  std::size_t r) {
-  if (r < eintraege.size())
-    WriteSlot(record + slot * SlotSize, eintraege[r]);
-  else
-    WriteMarker(record + slot * SlotSize);
+// A list entry is a record of one field.
+std::array<const std::string*, 1> Felder(const std::string& eintrag) { return {&eintrag}; }
+
+// The fields of entry r of the column, or its markers where there is none.
+template <class TRec>
+void WriteSatz(std::uint8_t* record, TSpalte spalte, std::span<const TRec> saetze, std::size_t r) {
+  std::uint8_t* slot = record + spalte.ErsterSlot * SlotSize;
+  if (r >= saetze.size()) {
+    for (std::size_t k = 0; k < spalte.SlotAnzahl; ++k) WriteMarker(slot + k * SlotSize);
+    return;
+  }
+  const auto felder = Felder(saetze[r]);
+  for (std::size_t k = 0; k < felder.size(); ++k) WriteSlot(slot + k * SlotSize, *felder[k]);
 }
 
 // Collects what a file holds into a TSammlung.
@@ -82,32 +89,11 @@ std::size_t TSammlungsSicht::RecordAnzahl() const {
 
 void EncodeRecord(const TSammlungsSicht& sammlung, std::size_t r, std::uint8_t* record) {
   std::memset(record, 0, RecordSize);
-  auto slot = [&](std::size_t k) { return record + k * SlotSize; };
-
-  if (r < sammlung.Filme.size()) {
-    const TFilmRec& film = sammlung.Filme[r];
-    WriteSlot(slot(FilmSlot + 0), film.Name);
-    WriteSlot(slot(FilmSlot + 1), film.CDAnzahl);
-    WriteSlot(slot(FilmSlot + 2), film.CDFormat);
-    WriteSlot(slot(FilmSlot + 3), film.Genre);
-    WriteSlot(slot(FilmSlot + 4), film.Kommentar);
-  } else {
-    for (std::size_t k = 0; k < Spalten[FilmNr].SlotAnzahl; ++k) WriteMarker(slot(FilmSlot + k));
-  }
-
-  if (r < sammlung.Spiele.size()) {
-    const TSpielRec& spiel = sammlung.Spiele[r];
-    WriteSlot(slot(SpielSlot + 0), spiel.Name);
-    WriteSlot(slot(SpielSlot + 1), spiel.CDAnzahl);
-    WriteSlot(slot(SpielSlot + 2), spiel.Genre);
-    WriteSlot(slot(SpielSlot + 3), spiel.Kommentar);
-  } else {
-    for (std::size_t k = 0; k < Spalten[SpielNr].SlotAnzahl; ++k) WriteMarker(slot(SpielSlot + k));
-  }
-
-  WriteEintrag(record, VerleihSlot, sammlung.Verleih, r);
-  WriteEintrag(record, FilmWunschSlot, sammlung.FilmWuensche, r);
-  WriteEintrag(record, SpielWunschSlot, sammlung.SpielWuensche, r);
+  WriteSatz(record, Spalten[FilmNr], sammlung.Filme, r);
+  WriteSatz(record, Spalten[SpielNr], sammlung.Spiele, r);
+  WriteSatz(record, Spalten[VerleihNr], sammlung.Verleih, r);
+  WriteSatz(record, Spalten[FilmWunschNr], sammlung.FilmWuensche, r);
+  WriteSatz(record, Spalten[SpielWunschNr], sammlung.SpielWuensche, r);
 }
 
 std::vector<std::uint8_t> EncodeSammlung(const TSammlungsSicht& sammlung) {
