@@ -26,7 +26,7 @@ void Wertzelle(TZeilenZiel& zeilen, std::string_view wert) {
 // mehrzahl names the records in the title, version is the one the credit
 // names.
 template <class TRec>
-void DifZeilen(const std::vector<TRec>& saetze, const std::string& mehrzahl,
+void DifZeilen(const TSatzfolge<TRec>& saetze, const std::string& mehrzahl,
                const std::vector<std::string>& spalten, const std::string& version, TZeilenZiel& zeilen) {
   Kopfeintrag(zeilen, "TABLE", 1, InAnfuehrung("EXCEL"));
   Kopfeintrag(zeilen, "VECTORS", 18, InAnfuehrung(""));

@@ -106,7 +106,7 @@ const std::string TabellenEnde = "</table><br><br><br>";
 // further field; an empty field gets the placeholder cell.
 template <class TRec>
 void SammlungsTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
-                      const std::vector<std::string>& spalten, const std::vector<TRec>& saetze) {
+                      const std::vector<std::string>& spalten, const TSatzfolge<TRec>& saetze) {
   zeilen.Zeile(ueberschrift);
   zeilen.Zeile(TabellenStart);
   zeilen.Zeile(" <tr>");

@@ -18,7 +18,7 @@ std::vector<std::string> Kopfzeile(TSammlungsart art) {
 
 // Field feld (0-based) of the record at position, empty when there is none.
 template <class TRec>
-std::string Feld(const std::vector<TRec>& saetze, int position, int feld) {
+std::string Feld(const TSatzfolge<TRec>& saetze, int position, int feld) {
   if (position < 1 || position > static_cast<int>(saetze.size())) return {};
   const auto felder = Felder(saetze[static_cast<std::size_t>(position - 1)]);
   return feld < static_cast<int>(felder.size()) ? *felder[static_cast<std::size_t>(feld)] : std::string();

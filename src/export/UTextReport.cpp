@@ -26,13 +26,12 @@ std::array<std::string_view, 4> Teile(const TSpielRec& spiel) { return SpielRowT
 
 // The heading between blanks, underlined by as many asterisks, a spacer line,
 // every entry's line, and the spacer lines that end the section.
-template <class TEintrag>
-void Abschnitt(TZeilenZiel& zeilen, const std::string& titel, const std::vector<TEintrag>& eintraege,
-               std::size_t abstaende) {
+template <class TEintraege>
+void Abschnitt(TZeilenZiel& zeilen, const std::string& titel, const TEintraege& eintraege, std::size_t abstaende) {
   zeilen.Zeile(" " + titel + " ");
   zeilen.Zeile(" " + std::string(titel.size(), '*') + " ");
   Abstaende(zeilen, 1);
-  for (const TEintrag& eintrag : eintraege) zeilen.Zeile(Eingerueckt(Teile(eintrag)));
+  for (const auto& eintrag : eintraege) zeilen.Zeile(Eingerueckt(Teile(eintrag)));
   Abstaende(zeilen, abstaende);
 }
 

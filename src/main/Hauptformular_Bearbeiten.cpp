@@ -105,8 +105,7 @@ void TFHaupt::Loeschen() {
   const TPanel panel = std::is_same_v<TSeite, TFilmSeite> ? FilmPanel() : SpielPanel();
   panel.Liste->setFocus();
   const int k = panel.Liste->ItemIndex();
-  TSeite::Entferne(*DatBas, k + 1);
-  if (k >= 0) panel.Zeilen->Entfernt(k);
+  if (k >= 0) panel.Zeilen->Entferne(k, [&] { TSeite::Entferne(*DatBas, k + 1); });
   panel.Liste->SetItemIndex(k > 0 ? k - 1 : 0);
   const bool leer = panel.Liste->Count() == 0;
   if (leer) Freigeben(panel, false);

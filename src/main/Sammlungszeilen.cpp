@@ -34,9 +34,10 @@ void TSammlungszeilen::Geaendert(int row) {
   emit dataChanged(index(row), index(row));
 }
 
-void TSammlungszeilen::Entfernt(int row) {
+void TSammlungszeilen::Entferne(int row, const std::function<void()>& entferne) {
   Verwirf();
   beginRemoveRows({}, row, row);
+  entferne();
   --Zeilen;
   endRemoveRows();
 }

@@ -25,7 +25,10 @@ public:
   void Neuaufbau();                        // any change at all
   void Angefuegt(const QString& zeile);    // one record appended, shown as zeile
   void Geaendert(int row);                 // record row + 1 overwritten
-  void Entfernt(int row);                  // record row + 1 removed
+
+  // Removes record row + 1 from the store by calling entferne, while the list
+  // box still reads the rows it knows of.
+  void Entferne(int row, const std::function<void()>& entferne);
 
 private:
   // The rows that show the add command's text, until the next rebuild.

@@ -42,8 +42,8 @@ struct TSortTreeNode {
 
 // The store's list of TRec is reached through its two member functions: all
 // records, and putting them into a new order.
-template <class TRec, const std::vector<TRec>& (TDatBas::*Alle)() const,
-          void (TDatBas::*Ordne)(const std::vector<std::size_t>&)>
+template <class TRec, const TSatzfolge<TRec>& (TDatBas::*Alle)() const,
+          void (TDatBas::*Ordne)(const std::vector<const TRec*>&)>
 class TDBSortTree {
 public:
   using TNode = TSortTreeNode<TRec>;
@@ -69,9 +69,9 @@ public:
 
   // Puts the store's list into tree order.
   void WriteBack() {
-    std::vector<std::size_t> reihenfolge;
+    std::vector<const TRec*> reihenfolge;
     reihenfolge.reserve(Knoten.size());
-    AddInOrder(Root, (DatBas.*Alle)().data(), reihenfolge);
+    AddInOrder(Root, reihenfolge);
     (DatBas.*Ordne)(reihenfolge);
   }
 
@@ -93,11 +93,11 @@ private:
     Rebalance(link);
   }
 
-  static void AddInOrder(const TNode* node, const TRec* erster, std::vector<std::size_t>& reihenfolge) {
+  static void AddInOrder(const TNode* node, std::vector<const TRec*>& reihenfolge) {
     if (node == nullptr) return;
-    AddInOrder(node->Left, erster, reihenfolge);
-    reihenfolge.push_back(static_cast<std::size_t>(node->Rec - erster));
-    AddInOrder(node->Right, erster, reihenfolge);
+    AddInOrder(node->Left, reihenfolge);
+    reihenfolge.push_back(node->Rec);
+    AddInOrder(node->Right, reihenfolge);
   }
 
   static int Height(const TNode* node) { return node == nullptr ? 0 : node->Height; }

@@ -12,8 +12,8 @@ public:
   TDatBas& operator=(const TDatBas&) = delete;
 
   // Every record in store order: record i is element i - 1.
-  const std::vector<TFilmRec>& Filme() const { return FilmListe.Alle(); }
-  const std::vector<TSpielRec>& Spiele() const { return SpielListe.Alle(); }
+  const TSatzfolge<TFilmRec>& Filme() const { return FilmListe.Alle(); }
+  const TSatzfolge<TSpielRec>& Spiele() const { return SpielListe.Alle(); }
 
   int FilmCount() const { return FilmListe.Count(); }
   const TCDZaehlung& FilmCDs() const { return FilmListe.CDs(); }
@@ -23,7 +23,7 @@ public:
   void SetFilm(int i, const TFilmRec& film) { FilmListe.Set(i, film); }
   void DeleteFilm(int i) { FilmListe.Delete(i); }
   void ClearFilme() { FilmListe.Clear(); }
-  void OrdneFilme(const std::vector<std::size_t>& reihenfolge) { FilmListe.Ordne(reihenfolge); }
+  void OrdneFilme(const std::vector<const TFilmRec*>& reihenfolge) { FilmListe.Ordne(reihenfolge); }
 
   int SpielCount() const { return SpielListe.Count(); }
   const TCDZaehlung& SpielCDs() const { return SpielListe.CDs(); }
@@ -33,7 +33,7 @@ public:
   void SetSpiel(int i, const TSpielRec& spiel) { SpielListe.Set(i, spiel); }
   void DeleteSpiel(int i) { SpielListe.Delete(i); }
   void ClearSpiele() { SpielListe.Clear(); }
-  void OrdneSpiele(const std::vector<std::size_t>& reihenfolge) { SpielListe.Ordne(reihenfolge); }
+  void OrdneSpiele(const std::vector<const TSpielRec*>& reihenfolge) { SpielListe.Ordne(reihenfolge); }
 
 private:
   TRecordListe<TFilmRec> FilmListe;

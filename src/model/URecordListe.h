@@ -1,9 +1,11 @@
 #pragma once
-// An ordered list of records addressed by 1-based position, kept in one
-// contiguous array: every position is reached in one step. It keeps the
-// count of its CDs as records come and go, so no command has to recount.
+// An ordered list of records addressed by 1-based position. Reading,
+// changing, appending and removing a record cost the same at any length, and
+// it keeps the count of its CDs as records come and go, so no command has to
+// recount.
 
 #include "model/UIntegerWert.h"
+#include "model/USatzfolge.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +21,7 @@ struct TCDZaehlung {
 template <class TRec>
 class TRecordListe {
 public:
-  const std::vector<TRec>& Alle() const { return Saetze; }
+  const TSatzfolge<TRec>& Alle() const { return Saetze; }
   int Count() const { return static_cast<int>(Saetze.size()); }
   const TCDZaehlung& CDs() const { return Zaehlung; }
 
@@ -48,22 +50,21 @@ public:
   void Delete(int i) {
     if (i < 1 || i > Count()) return;
     Zaehle(Saetze[static_cast<std::size_t>(i - 1)], -1);
-    Saetze.erase(Saetze.begin() + (i - 1));
+    Saetze.erase(static_cast<std::size_t>(i - 1));
   }
 
   // Gives the memory back as well: New after a large collection.
   void Clear() {
-    std::vector<TRec>().swap(Saetze);
+    Saetze = {};
     Zaehlung = {};
   }
 
-  // Puts the records into the given order: reihenfolge[k] is the 0-based
-  // position of the record that becomes position k + 1, every position once.
-  // Moves the records; no text is copied.
-  void Ordne(const std::vector<std::size_t>& reihenfolge) {
-    std::vector<TRec> neu;
-    neu.reserve(Saetze.size());
-    for (const std::size_t pos : reihenfolge) neu.push_back(std::move(Saetze[pos]));
+  // Puts the records into the given order: reihenfolge[k] is where the
+  // record that becomes position k + 1 lies in this list (as Alle() shows
+  // it), every record once. Moves the records; no text is copied.
+  void Ordne(const std::vector<const TRec*>& reihenfolge) {
+    TSatzfolge<TRec> neu;
+    for (const TRec* rec : reihenfolge) neu.push_back(std::move(const_cast<TRec&>(*rec)));  // our own records
     Saetze = std::move(neu);
   }
 
@@ -74,6 +75,6 @@ private:
     Zaehlung.OhneZahl += richtung * (wert ? 0 : 1);
   }
 
-  std::vector<TRec> Saetze;
+  TSatzfolge<TRec> Saetze;
   TCDZaehlung Zaehlung;
 };

@@ -56,8 +56,8 @@ bool NurMarker(const std::uint8_t* record, TSpalte spalte) {
 std::array<const std::string*, 1> Felder(const std::string& eintrag) { return {&eintrag}; }
 
 // The fields of entry r of the column, or its markers where there is none.
-template <class TRec>
-void WriteSatz(std::uint8_t* record, TSpalte spalte, std::span<const TRec> saetze, std::size_t r) {
+template <class TSaetze>
+void WriteSatz(std::uint8_t* record, TSpalte spalte, const TSaetze& saetze, std::size_t r) {
   std::uint8_t* slot = record + spalte.ErsterSlot * SlotSize;
   if (r >= saetze.size()) {
     for (std::size_t k = 0; k < spalte.SlotAnzahl; ++k) WriteMarker(slot + k * SlotSize);

@@ -6,6 +6,7 @@
 // holds the single character "x" is the marker of an empty slot.
 
 #include "model/UDatentypen.h"
+#include "model/USatzsicht.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,14 +48,14 @@ struct TSammlungsSicht {
   TSammlungsSicht(const TSammlung& sammlung)
       : Filme(sammlung.Filme), Spiele(sammlung.Spiele), Verleih(sammlung.Verleih),
         FilmWuensche(sammlung.FilmWuensche), SpielWuensche(sammlung.SpielWuensche) {}
-  TSammlungsSicht(std::span<const TFilmRec> filme, std::span<const TSpielRec> spiele,
+  TSammlungsSicht(TSatzsicht<TFilmRec> filme, TSatzsicht<TSpielRec> spiele,
                   std::span<const std::string> verleih, std::span<const std::string> filmWuensche,
                   std::span<const std::string> spielWuensche)
       : Filme(filme), Spiele(spiele), Verleih(verleih), FilmWuensche(filmWuensche),
         SpielWuensche(spielWuensche) {}
 
-  std::span<const TFilmRec> Filme;
-  std::span<const TSpielRec> Spiele;
+  TSatzsicht<TFilmRec> Filme;
+  TSatzsicht<TSpielRec> Spiele;
   std::span<const std::string> Verleih, FilmWuensche, SpielWuensche;
 
   std::size_t RecordAnzahl() const;

@@ -4,10 +4,9 @@
 #include <QMouseEvent>
 #include <QStringListModel>
 
-TListBox::TListBox(QWidget* parent) : QListView(parent), Zeilen(new QStringListModel(this)) {
+TListBox::TListBox(QWidget* parent) : TZeilenansicht(parent), Zeilen(new QStringListModel(this)) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setUniformItemSizes(true);
   setModel(Zeilen);
 }
 
@@ -53,23 +52,23 @@ QItemSelectionModel::SelectionFlags TListBox::selectionCommand(const QModelIndex
 // The right button only opens the context menu; it selects nothing.
 void TListBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) return event->accept();
-  QListView::mousePressEvent(event);
+  TZeilenansicht::mousePressEvent(event);
   if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
     emit Click();
 }
 
 void TListBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) return event->accept();
-  QListView::mouseReleaseEvent(event);
+  TZeilenansicht::mouseReleaseEvent(event);
 }
 
 void TListBox::keyPressEvent(QKeyEvent* event) {
   const int vorher = ItemIndex();
-  QListView::keyPressEvent(event);
+  TZeilenansicht::keyPressEvent(event);
   if (ItemIndex() != vorher) emit Click();
 }
 
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QListView::mouseDoubleClickEvent(event);
+  TZeilenansicht::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton) emit DblClick();
 }

@@ -8,11 +8,11 @@
 // Click() is the user's selection of a line, by mouse or keyboard; setting
 // the selection from the program does not emit it.
 
-#include <QListView>
+#include "platform/Zeilenansicht.h"
 
 class QStringListModel;
 
-class TListBox : public QListView {
+class TListBox : public TZeilenansicht {
   Q_OBJECT
 public:
   explicit TListBox(QWidget* parent = nullptr);

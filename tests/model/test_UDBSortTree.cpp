@@ -4,6 +4,7 @@
 
 #include "model/UDBSortTreeF.h"
 #include "model/UDBSortTreeS.h"
+#include "support/Vektor.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +22,7 @@ TFilmRec Film(const std::string& name, const std::string& kommentar = "") {
 }
 
 template <class TRec>
-std::vector<std::string> Feld(const std::vector<TRec>& recs, TShortString TRec::*feld) {
+std::vector<std::string> Feld(const TSatzfolge<TRec>& recs, TShortString TRec::*feld) {
   std::vector<std::string> texte;
   for (const TRec& rec : recs) texte.push_back(rec.*feld);
   return texte;
@@ -110,10 +111,10 @@ TEST(TDBSortTree, FilmeUndSpieleBleibenGetrennt) {
   db.AddFilm(Film("Amadeus"));
   db.AddSpiel({"Myst", "1", "Adventure", ""});
   db.AddSpiel({"Doom", "1", "Action", ""});
-  const std::vector<TFilmRec> filme = db.Filme();
+  const std::vector<TFilmRec> filme = Vektor(db.Filme());
 
   TDBSortTreeS(db).Sort(1, true);
-  EXPECT_EQ(db.Filme(), filme);
+  EXPECT_EQ(Vektor(db.Filme()), filme);
   EXPECT_EQ(Feld(db.Spiele(), &TSpielRec::Name), (std::vector<std::string>{"Doom", "Myst"}));
 
   TDBSortTreeF(db).Sort(1, true);
@@ -144,7 +145,7 @@ constexpr TShortString TSpielRec::*SpielFelder[] = {&TSpielRec::Name, &TSpielRec
 // all records, so ascending keeps the store order.
 template <class TBaum, class TRec, std::size_t N>
 void PrueftSchluessel(TShortString TRec::* const (&felder)[N], void (TDatBas::*add)(const TRec&),
-                      const std::vector<TRec>& (TDatBas::*lesen)() const) {
+                      const TSatzfolge<TRec>& (TDatBas::*lesen)() const) {
   for (std::size_t schluessel = 0; schluessel <= N + 1; ++schluessel) {
     std::vector<TRec> recs(3);
     for (std::size_t i = 0; i < 3; ++i)
@@ -154,7 +155,7 @@ void PrueftSchluessel(TShortString TRec::* const (&felder)[N], void (TDatBas::*a
     TDatBas db;
     for (const TRec& rec : geladen) (db.*add)(rec);
     TBaum(db).Sort(static_cast<int>(schluessel), true);
-    EXPECT_EQ((db.*lesen)(), schluessel >= 1 && schluessel <= N ? recs : geladen)
+    EXPECT_EQ(Vektor((db.*lesen)()), schluessel >= 1 && schluessel <= N ? recs : geladen)
         << "Schluessel " << schluessel;
   }
 }
@@ -189,7 +190,7 @@ TEST(TDBSortTree, ZufallslistenGegenStableSort) {
         for (const TFilmRec& film : original) db.AddFilm(film);
         TDBSortTreeF(db).Sort(schluessel, aufsteigend);
         if (!aufsteigend) std::reverse(erwartet.begin(), erwartet.end());
-        EXPECT_EQ(db.Filme(), erwartet) << "Liste " << liste << ", Schluessel " << schluessel;
+        EXPECT_EQ(Vektor(db.Filme()), erwartet) << "Liste " << liste << ", Schluessel " << schluessel;
       }
     }
   }
