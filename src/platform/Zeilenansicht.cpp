@@ -1,5 +1,6 @@
 #include "platform/Zeilenansicht.h"
 
+#include <QCoreApplication>
 #include <QHoverEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -92,6 +93,10 @@ void TZeilenansicht::updateGeometries() {
     }
   }
   QAbstractItemView::updateGeometries();
+  // Shows or hides the scroll bars now, as QListView does, rather than at
+  // the next turn of the event loop.
+  QEvent anfrage(QEvent::LayoutRequest);
+  QCoreApplication::sendEvent(this, &anfrage);
 }
 
 void TZeilenansicht::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy * Lage().Hoehe); }
