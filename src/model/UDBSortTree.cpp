@@ -24,6 +24,12 @@ int CompareSortText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::uint64_t SortPraefix(std::string_view text) {
+  std::uint64_t praefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) praefix = praefix << 8 | (i < text.size() ? Gefaltet(text[i]) : 0);
+  return praefix;
+}
+
 const std::string& SortText(const TFilmRec& film, int key) {
   switch (key) {
     case 1: return film.Name;

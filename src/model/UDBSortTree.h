@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -24,6 +25,11 @@
 // negative, zero or positive as a is smaller than, equal to or greater than b.
 int CompareSortText(std::string_view a, std::string_view b);
 
+// The first eight bytes of a key text folded as CompareSortText folds them,
+// zero-padded, as one number: where two of them differ, they order their
+// texts as CompareSortText does.
+std::uint64_t SortPraefix(std::string_view text);
+
 // The key text of a record: key is the 1-based field position in the record
 // (CDAnzahl too is taken as text). Any other key gives the empty text, so all
 // records tie.
@@ -31,10 +37,12 @@ const std::string& SortText(const TFilmRec& film, int key);
 const std::string& SortText(const TSpielRec& spiel, int key);
 
 // A node stands for one record of the store; the record itself stays where
-// it is.
+// it is. The node keeps the start of the record's key, so that most
+// comparisons need not reach the record.
 template <class TRec>
 struct TSortTreeNode {
   const TRec* Rec;
+  std::uint64_t Praefix;
   TSortTreeNode* Left = nullptr;
   TSortTreeNode* Right = nullptr;
   int Height = 1;  // of the subtree rooted here
@@ -64,7 +72,8 @@ public:
 
   // rec is a record of the store, which must not change while the tree holds it.
   void InsertRec(int key, const TRec& rec, bool ascending) {
-    Insert(Root, key, SortText(rec, key), rec, ascending);
+    const std::string& text = SortText(rec, key);
+    Insert(Root, key, TNode{&rec, SortPraefix(text)}, text, ascending);
   }
 
   // Puts the store's list into tree order.
@@ -83,13 +92,14 @@ public:
   TNode* Root = nullptr;
 
 private:
-  void Insert(TNode*& link, int key, const std::string& text, const TRec& rec, bool ascending) {
+  void Insert(TNode*& link, int key, const TNode& neu, const std::string& text, bool ascending) {
     if (link == nullptr) {
-      link = &Knoten.emplace_back(TNode{&rec});
+      link = &Knoten.emplace_back(neu);
       return;
     }
-    const bool greater = CompareSortText(SortText(*link->Rec, key), text) > 0;
-    Insert(greater == ascending ? link->Left : link->Right, key, text, rec, ascending);
+    const bool greater = link->Praefix != neu.Praefix ? link->Praefix > neu.Praefix
+                                                       : CompareSortText(SortText(*link->Rec, key), text) > 0;
+    Insert(greater == ascending ? link->Left : link->Right, key, neu, text, ascending);
     Rebalance(link);
   }
 
