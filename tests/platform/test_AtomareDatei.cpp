@@ -7,13 +7,70 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstddef>
+#include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 using Namen = std::vector<std::string>;
+
+// From here on, opening an unnamed file fails as on a file system that has
+// none. For a child process: it cannot be undone.
+bool OhneUnbenannteDateien() {
+  sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  const sock_fprog programm{static_cast<unsigned short>(std::size(filter)), filter};
+  return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &programm) == 0;
+}
+
+// A child process that saves "neu" to pfad, then starts another save of pfad
+// and waits, with part of that content on disk, until it is killed.
+// ohneUnbenannt: as on a file system without unnamed files.
+class TSpeicherndesKind {
+public:
+  TSpeicherndesKind(const std::string& pfad, bool ohneUnbenannt) {
+    int rohr[2];
+    EXPECT_EQ(pipe(rohr), 0);
+    Pid = fork();
+    if (Pid == 0) {
+      close(rohr[0]);
+      if (ohneUnbenannt && !OhneUnbenannteDateien()) _exit(1);
+      SchreibeDateiAtomar(pfad, Bytes("neu"));
+      TAtomareDatei datei(pfad);
+      const std::vector<std::uint8_t> teil(1 << 20, 'n');  // more than the buffer holds
+      datei.Schreibe(teil.data(), teil.size());
+      if (write(rohr[1], "m", 1) != 1) _exit(1);
+      for (;;) pause();
+    }
+    close(rohr[1]);
+    char mittendrin = 0;
+    EXPECT_EQ(read(rohr[0], &mittendrin, 1), 1) << "Speichern im Kindprozess gescheitert";
+    close(rohr[0]);
+  }
+  ~TSpeicherndesKind() {
+    kill(Pid, SIGKILL);
+    waitpid(Pid, nullptr, 0);
+  }
+  TSpeicherndesKind(const TSpeicherndesKind&) = delete;
+  TSpeicherndesKind& operator=(const TSpeicherndesKind&) = delete;
+
+private:
+  pid_t Pid = -1;
+};
 
 mode_t Rechte(const std::string& pfad) {
   struct stat st {};
@@ -119,4 +176,27 @@ TEST(AtomareDatei, SchreibgeschuetzteDateiBleibtStehen) {
   EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); }), "Dateizugriff verweigert");
   EXPECT_EQ(LiesBytes(pfad), Bytes("alt"));
   EXPECT_EQ(ordner.Eintraege(), Namen{"geschuetzt.swl"});
+}
+
+// A save killed midway leaves the old file and nothing else. Where the file
+// system has no unnamed files, the temporary file of a killed save stays until
+// the next save into the folder removes it; that of a running save stays.
+TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
+  for (const bool ohneUnbenannt : {false, true}) {
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("a.swl");
+    SchreibBytes(pfad, Bytes("alt"));
+    chmod(pfad.c_str(), 0604);
+    const std::size_t mitTemp = ohneUnbenannt ? 3 : 2;
+    {
+      TSpeicherndesKind kind(pfad, ohneUnbenannt);
+      SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
+      EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
+    }
+    EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+    EXPECT_EQ(Rechte(pfad), 0604u);
+    EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
+    SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
+    EXPECT_EQ(ordner.Eintraege(), (Namen{"a.swl", "b.swl"}));
+  }
 }
