@@ -22,6 +22,11 @@ namespace {
   throw EAtomarFehler(schritt, errnum);
 }
 
+bool IstDatei(const std::string& pfad) {
+  struct stat st {};
+  return stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 // An unnamed file in ordner. It gets its name through its entry in /proc, so
 // without /proc there is none.
 int UnbenannteDatei(const std::string& ordner) {
@@ -32,11 +37,15 @@ int UnbenannteDatei(const std::string& ordner) {
   return open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
 }
 
-// The new file takes the permission bits of the file it replaces; a new file
-// gets the usual permissions.
+// The new file takes the permission bits of the file it replaces, and its
+// owner and group where that is allowed (so that root leaves a user's file
+// the user's); a new file gets the usual permissions.
 bool UebernimmRechte(int fd, const std::string& ziel) {
   struct stat st {};
-  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return fchmod(fd, st.st_mode & 07777) == 0;
+  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    [[maybe_unused]] const int egal = fchown(fd, st.st_uid, st.st_gid);
+    return fchmod(fd, st.st_mode & 07777) == 0;
+  }
   const mode_t maske = umask(0);
   umask(maske);
   return fchmod(fd, 0666 & ~maske) == 0;
@@ -82,8 +91,13 @@ TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
     errnum = errno;
     if (Fd < 0) Temp.clear();
   }
+  if (Fd < 0 && (errnum == EACCES || errnum == EPERM) && IstDatei(Ziel)) {
+    Weg = TWeg::Direkt;
+    Fd = open(Ziel.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    errnum = errno;
+  }
   if (Fd < 0) Scheitern(errnum);
-  if (!UebernimmRechte(Fd, Ziel)) Aufgeben(errno, TDateiSchritt::Anlegen);
+  if (Weg != TWeg::Direkt && !UebernimmRechte(Fd, Ziel)) Aufgeben(errno, TDateiSchritt::Anlegen);
   Puffer.reset(new std::uint8_t[PufferGroesse]);
 }
 
@@ -151,8 +165,9 @@ void TAtomareDatei::SetzeAnDieStelle() {
 void TAtomareDatei::Fertig() {
   Leere();
   if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
-  SetzeAnDieStelle();
+  if (Weg != TWeg::Direkt) SetzeAnDieStelle();
   if (close(std::exchange(Fd, -1)) != 0) Scheitern(errno, TDateiSchritt::Schreiben);
+  if (Weg == TWeg::Direkt) return;
   // Make the new name durable; the file is complete either way.
   const int dirFd = open(Verzeichnis(Ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {

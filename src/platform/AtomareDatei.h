@@ -44,6 +44,10 @@ std::string ZielPfad(const std::string& pfad);
 // one that a killed program left is removed by the next replacement in that
 // folder. A new file gets the usual permissions; a replaced one keeps its
 // own, and a write-protected one is not replaced.
+//
+// Where the folder takes no new file but the file at pfad may be written, the
+// content is written straight into that file: it keeps its owner and
+// permissions, and a failure leaves it incomplete and is reported as well.
 class TAtomareDatei {
 public:
   explicit TAtomareDatei(const std::string& pfad);
@@ -65,7 +69,7 @@ private:
   static constexpr std::size_t PufferGroesse = 1 << 18;
 
   // Where the content goes until it is complete.
-  enum class TWeg { Unbenannt, Benannt };
+  enum class TWeg { Unbenannt, Benannt, Direkt };
 
   void SchreibeDurch(const void* daten, std::size_t anzahl);
   void Leere();

@@ -9,6 +9,8 @@
 #include <csignal>
 #include <cstddef>
 #include <fcntl.h>
+#include <functional>
+#include <grp.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
@@ -71,6 +73,27 @@ public:
 private:
   pid_t Pid = -1;
 };
+
+// Runs f in a child process without special rights (as nobody when the test
+// runs as root) and returns the text f returns.
+std::string OhneVorrechte(const std::function<std::string()>& f) {
+  int rohr[2];
+  EXPECT_EQ(pipe(rohr), 0);
+  const pid_t kind = fork();
+  if (kind == 0) {
+    close(rohr[0]);
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+    const std::string text = f();
+    _exit(write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+  }
+  close(rohr[1]);
+  std::string text;
+  char puffer[256];
+  for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
+  close(rohr[0]);
+  waitpid(kind, nullptr, 0);
+  return text;
+}
 
 mode_t Rechte(const std::string& pfad) {
   struct stat st {};
@@ -198,5 +221,55 @@ TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
     EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
     SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
     EXPECT_EQ(ordner.Eintraege(), (Namen{"a.swl", "b.swl"}));
+  }
+}
+
+// A file that may be written, in a folder that takes no new file, is written
+// in place: it keeps its owner and permissions, and failures are reported.
+TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
+  TTempOrdner ordner;
+  const std::string geschuetzt = ordner.Pfad("geschuetzt");
+  const std::string datei = geschuetzt + "/a.swl", nurLesen = geschuetzt + "/b.swl";
+  mkdir(geschuetzt.c_str(), 0755);
+  SchreibBytes(datei, Bytes("alter, langer Inhalt"));
+  SchreibBytes(nurLesen, Bytes("alt"));
+  chmod(datei.c_str(), 0606);
+  chmod(nurLesen.c_str(), 0444);
+  const bool root = geteuid() == 0;
+  if (root) {  // the files are nobody's, the folders root's
+    chmod(ordner.Pfad().c_str(), 0755);
+    ASSERT_EQ(chown(datei.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(nurLesen.c_str(), 65534, 65534), 0);
+  }
+  chmod(geschuetzt.c_str(), 0555);
+  struct stat vorher {};
+  stat(datei.c_str(), &vorher);
+
+  const std::string ergebnisse = OhneVorrechte([&] {
+    std::string zuGross;
+    {
+      TDateiGroessenGrenze grenze(4);
+      zuGross = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("zu lang")); });
+    }
+    return zuGross + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
+           FehlerVon([&] { SchreibeDateiAtomar(nurLesen, Bytes("neu")); }) + "|" +
+           FehlerVon([&] { SchreibeDateiAtomar(geschuetzt + "/neu.swl", Bytes("neu")); });
+  });
+  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|(kein Fehler)|Dateizugriff verweigert|Dateizugriff verweigert");
+  EXPECT_EQ(LiesBytes(datei), Bytes("neu"));
+  EXPECT_EQ(LiesBytes(nurLesen), Bytes("alt"));
+  struct stat nachher {};
+  stat(datei.c_str(), &nachher);
+  EXPECT_EQ(std::make_pair(nachher.st_uid, nachher.st_gid), std::make_pair(vorher.st_uid, vorher.st_gid));
+  EXPECT_EQ(Rechte(datei), 0606u);
+  EXPECT_EQ(ordner.Eintraege("geschuetzt"), (Namen{"a.swl", "b.swl"}));
+
+  // Replaced by root, a user's file stays the user's.
+  chmod(geschuetzt.c_str(), 0755);
+  if (root) {
+    SchreibeDateiAtomar(datei, Bytes("von root"));
+    stat(datei.c_str(), &nachher);
+    EXPECT_EQ(nachher.st_uid, 65534u);
+    EXPECT_EQ(Rechte(datei), 0606u);
   }
 }
