@@ -2,6 +2,7 @@
 
 #include "platform/Automation.h"
 #include "platform/UnoText.h"
+#include "platform/Verwaist.h"
 
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/XBridge.hpp>
@@ -34,16 +35,27 @@ constexpr auto Endefrist = 15s;
 // soffice.bin asks for a restart after it has set up a new user installation.
 constexpr int Neustart = 81;
 
+// The names of the pipe and of the folder carry the program's process id, so
+// that the next export removes what a killed program left.
+const std::string RohrPraefix = "scheibwart-";
+const std::string OrdnerPraefix = "scheibwart-office-";
+
 std::string Zufallsname() {
   std::random_device zufall;
-  return "scheibwart-" + std::to_string(getpid()) + "-" + std::to_string(zufall()) + std::to_string(zufall());
+  return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
 }
+
+// Where the system keeps the offices' named pipes, and how this user's begin.
+constexpr const char* Rohrordner[] = {"/tmp/", "/var/tmp/"};
+std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
 
 }  // namespace
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
-  std::string muster = arbeitsOrdner + "/scheibwart-office-XXXXXX";
+  EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
+  for (const char* ordner : Rohrordner) EntferneVerwaiste(ordner, RohrAnfang() + RohrPraefix);
+  std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
   if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
   Profil = muster;
   try {
@@ -121,8 +133,7 @@ void TPrivatesOffice::Beende() noexcept {
     Prozess.reset();  // kills what is left
     // An office that had to be killed leaves its pipe behind, where the
     // system keeps named pipes.
-    for (const char* ordner : {"/tmp/", "/var/tmp/"})
-      unlink((ordner + ("OSL_PIPE_" + std::to_string(getuid()) + "_" + Rohr)).c_str());
+    for (const char* ordner : Rohrordner) unlink((ordner + RohrAnfang() + Rohr).c_str());
   }
   if (!Profil.empty()) {
     std::error_code egal;
