@@ -74,14 +74,16 @@ void TPrivatesOffice::Verbinde() {
       "--headless", "--invisible", "--nologo", "--nodefault", "--norestore", "--nolockcheck",
       "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil)),
       "--accept=pipe,name=" + Rohr + ";urp;StarOffice.ComponentContext"};
-  Prozess = std::make_unique<TKindprozess>(Programm, argumente);
+  // The office's own temporary files go into the folder too, and with it.
+  const std::vector<std::string> umgebung{"TMPDIR=" + Profil};
+  Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
 
   const auto connector = connection::Connector::create(Lokal);
   const auto ende = std::chrono::steady_clock::now() + Startfrist;
   for (;;) {
     if (const auto status = Prozess->Status()) {
       if (*status != Neustart) throw EFehler(FehlerBeiDerServerausfuehrung);
-      Prozess = std::make_unique<TKindprozess>(Programm, argumente);
+      Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
     }
     if (std::chrono::steady_clock::now() >= ende) throw EFehler(FehlerBeiDerServerausfuehrung);
     try {
