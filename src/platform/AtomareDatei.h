@@ -43,7 +43,8 @@ std::string ZielPfad(const std::string& pfad);
 // system has no unnamed files, a temporary file beside pfad takes its part;
 // one that a killed program left is removed by the next replacement in that
 // folder. A new file gets the usual permissions; a replaced one keeps its
-// own, and a write-protected one is not replaced.
+// own, and its owner and group where the system allows, and a
+// write-protected one is not replaced.
 //
 // Where the folder takes no new file but the file at pfad may be written, the
 // content is written straight into that file: it keeps its owner and
@@ -74,6 +75,8 @@ private:
   void SchreibeDurch(const void* daten, std::size_t anzahl);
   void Leere();
   void SetzeAnDieStelle();
+  // Closes the file and removes its temporary name (an unnamed file vanishes
+  // by itself).
   void Verwirf();
   [[noreturn]] void Aufgeben(int errnum, TDateiSchritt schritt);
 
