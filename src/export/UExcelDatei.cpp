@@ -2,6 +2,7 @@
 
 #include "export/UExcelExport.h"
 #include "platform/AtomareDatei.h"
+#include "platform/Verwaist.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,9 +17,12 @@ std::string Endung(const std::string& pfad) {
 }
 
 // A name in the folder of pfad that nothing has yet. A folder that cannot be
-// looked into ends the search too; the save then fails there.
+// looked into ends the search too; the save then fails there. What killed
+// exports left there goes first.
 std::string FreierName(const std::string& pfad) {
-  const std::string anfang = Verzeichnis(pfad) + "/.scheibwart-" + std::to_string(getpid()) + "-";
+  const std::string ordner = Verzeichnis(pfad);
+  EntferneVerwaiste(ordner, TempDateiPraefix);
+  const std::string anfang = EigenerAnfang(ordner + "/" + TempDateiPraefix);
   for (unsigned nummer = 0;; ++nummer) {
     std::string name = anfang + std::to_string(nummer) + Endung(pfad);
     struct stat st {};

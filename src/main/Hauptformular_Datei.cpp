@@ -89,7 +89,9 @@ void TFHaupt::MainLoadClick() {
     SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
     SetupIni->SchreibeText("Optionen", "openfilepath", Verzeichnisteil(pfad));
     // A name that does not exist leaves the collection empty, as New left it.
-    if (QFileInfo(pfad).isFile()) LoadCollection(pfad);
+    // A load that fails part-way shows its failure before the statistics
+    // count what it read.
+    if (QFileInfo(pfad).isFile()) Befehl([&] { LoadCollection(pfad); });
   }
   SBStatistikClick();
 }

@@ -123,15 +123,17 @@ void TFHaupt::BaueKontextmenues() {
 
 void TFHaupt::Sortiere(bool filme, int schluessel, bool aufsteigend) {
   const TWartezeiger warten;
-  // The edits and the position label keep what they showed.
-  if (filme) {
+  if (filme)
     SortTreeF->Sort(schluessel, aufsteigend);
-    FilmZeilen->Neuaufbau();
-    LBFilme->SetItemIndex(0);
-  } else {
+  else
     SortTreeS->Sort(schluessel, aufsteigend);
-    SpielZeilen->Neuaufbau();
-    LBSpiele->SetItemIndex(0);
+  // The first row is selected, and the edits and the position label show its
+  // record, so that a change goes to the record that is shown.
+  const TPanel panel = filme ? FilmPanel() : SpielPanel();
+  panel.Zeilen->Neuaufbau();
+  if (panel.Liste->Count() > 0) {
+    panel.Liste->SetItemIndex(0);
+    (this->*panel.Click)();
   }
   Modified = true;
 }

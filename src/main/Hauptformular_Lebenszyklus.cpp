@@ -100,12 +100,14 @@ void TFHaupt::showEvent(QShowEvent* event) {
 void TFHaupt::FormShow() {
   Modified = false;
   LiesEinstellungen();
+  // A load that fails part-way keeps what it read: its failure is shown, and
+  // then the statistics count what was read.
   const QStringList& argumente = Umgebung.Argumente;
   if (!argumente.isEmpty() && QFileInfo(argumente.first()).isFile()) {
-    LoadCollection(argumente.first());
+    Befehl([&] { LoadCollection(argumente.first()); });
   } else if (Fenster.FOptionen->CBload->isChecked()) {
     const QString letzte = SetupIni->LiesText("Datei", "letzteDatei");
-    if (QFileInfo(letzte).isFile()) LoadCollection(letzte);
+    if (QFileInfo(letzte).isFile()) Befehl([&] { LoadCollection(letzte); });
   }
   SBStatistikClick();
 }

@@ -1,6 +1,7 @@
 #include "platform/AtomareDatei.h"
 
 #include "platform/Dateifehler.h"
+#include "platform/Verwaist.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 EAtomarFehler::EAtomarFehler(TDateiSchritt schritt, int errnum)
     : EFehler(DateiFehlerText(errnum)), Schritt(schritt) {}
@@ -20,12 +22,33 @@ namespace {
   throw EAtomarFehler(schritt, errnum);
 }
 
-mode_t NeueRechte(const std::string& ziel) {
+bool IstDatei(const std::string& pfad) {
   struct stat st {};
-  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  return stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// An unnamed file in ordner. It gets its name through its entry in /proc, so
+// without /proc there is none.
+int UnbenannteDatei(const std::string& ordner) {
+  if (access("/proc/self/fd", X_OK) != 0) {
+    errno = EOPNOTSUPP;
+    return -1;
+  }
+  return open(ordner.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+}
+
+// The new file takes the permission bits of the file it replaces, and its
+// owner and group where that is allowed (so that root leaves a user's file
+// the user's); a new file gets the usual permissions.
+bool UebernimmRechte(int fd, const std::string& ziel) {
+  struct stat st {};
+  if (stat(ziel.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    [[maybe_unused]] const int egal = fchown(fd, st.st_uid, st.st_gid);
+    return fchmod(fd, st.st_mode & 07777) == 0;
+  }
   const mode_t maske = umask(0);
   umask(maske);
-  return 0666 & ~maske;
+  return fchmod(fd, 0666 & ~maske) == 0;
 }
 
 }  // namespace
@@ -56,23 +79,40 @@ std::string ZielPfad(const std::string& pfad) {
 TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
   // A write-protected file stays protected, although renaming over it would work.
   if (access(Ziel.c_str(), F_OK) == 0 && access(Ziel.c_str(), W_OK) != 0) Scheitern(errno);
-  Temp = Verzeichnis(Ziel) + "/.scheibwart-XXXXXX";
-  Fd = mkostemp(Temp.data(), O_CLOEXEC);
-  if (Fd < 0) Scheitern(errno);
-  if (fchmod(Fd, NeueRechte(Ziel)) != 0) Aufgeben(errno, TDateiSchritt::Anlegen);
+  const std::string ordner = Verzeichnis(Ziel);
+  EntferneVerwaiste(ordner, TempDateiPraefix);
+
+  Fd = UnbenannteDatei(ordner);
+  int errnum = errno;
+  if (Fd < 0 && (errnum == EOPNOTSUPP || errnum == EISDIR)) {  // no unnamed files here
+    Weg = TWeg::Benannt;
+    Temp = EigenerAnfang(ordner + "/" + TempDateiPraefix) + "XXXXXX";
+    Fd = mkostemp(Temp.data(), O_CLOEXEC);
+    errnum = errno;
+    if (Fd < 0) Temp.clear();
+  }
+  if (Fd < 0 && (errnum == EACCES || errnum == EPERM) && IstDatei(Ziel)) {
+    Weg = TWeg::Direkt;
+    Fd = open(Ziel.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    errnum = errno;
+  }
+  if (Fd < 0) Scheitern(errnum);
+  if (Weg != TWeg::Direkt && !UebernimmRechte(Fd, Ziel)) Aufgeben(errno, TDateiSchritt::Anlegen);
   Puffer.reset(new std::uint8_t[PufferGroesse]);
 }
 
 TAtomareDatei::~TAtomareDatei() {
-  if (Fd < 0) return;
+  if (Fd >= 0) Verwirf();
+}
+
+void TAtomareDatei::Verwirf() {
+  if (!Temp.empty()) unlink(Temp.c_str());
   close(Fd);
-  unlink(Temp.c_str());
+  Fd = -1;
 }
 
 void TAtomareDatei::Aufgeben(int errnum, TDateiSchritt schritt) {
-  close(Fd);
-  Fd = -1;
-  unlink(Temp.c_str());
+  Verwirf();
   Scheitern(errnum, schritt);
 }
 
@@ -101,24 +141,34 @@ void TAtomareDatei::Leere() {
   Gefuellt = 0;
 }
 
+// Putting the file under its own name fails as making the file does: a
+// folder of that name, for instance.
+void TAtomareDatei::SetzeAnDieStelle() {
+  if (Weg == TWeg::Unbenannt) {
+    const std::string datei = "/proc/self/fd/" + std::to_string(Fd);
+    // A new file takes its name at once; one that is there is renamed over.
+    if (linkat(AT_FDCWD, datei.c_str(), AT_FDCWD, Ziel.c_str(), AT_SYMLINK_FOLLOW) == 0) return;
+    if (errno != EEXIST) Aufgeben(errno, TDateiSchritt::Anlegen);
+    const std::string anfang = EigenerAnfang(Verzeichnis(Ziel) + "/" + TempDateiPraefix);
+    for (unsigned nummer = 0; Temp.empty(); ++nummer) {
+      std::string name = anfang + std::to_string(nummer);
+      if (linkat(AT_FDCWD, datei.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        Temp = std::move(name);
+      else if (errno != EEXIST)
+        Aufgeben(errno, TDateiSchritt::Anlegen);
+    }
+  }
+  if (rename(Temp.c_str(), Ziel.c_str()) != 0) Aufgeben(errno, TDateiSchritt::Anlegen);
+  Temp.clear();
+}
+
 void TAtomareDatei::Fertig() {
   Leere();
   if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
-  const int fd = Fd;
-  Fd = -1;
-  if (close(fd) != 0) {
-    const int errnum = errno;
-    unlink(Temp.c_str());
-    Scheitern(errnum, TDateiSchritt::Schreiben);
-  }
-  // Renaming puts the file under its own name, so it fails as making the file
-  // does: a folder of that name, for instance.
-  if (rename(Temp.c_str(), Ziel.c_str()) != 0) {
-    const int errnum = errno;
-    unlink(Temp.c_str());
-    Scheitern(errnum);
-  }
-  // Make the rename itself durable; the file is complete either way.
+  if (Weg != TWeg::Direkt) SetzeAnDieStelle();
+  if (close(std::exchange(Fd, -1)) != 0) Scheitern(errno, TDateiSchritt::Schreiben);
+  if (Weg == TWeg::Direkt) return;
+  // Make the new name durable; the file is complete either way.
   const int dirFd = open(Verzeichnis(Ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirFd >= 0) {
     fsync(dirFd);

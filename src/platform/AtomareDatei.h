@@ -22,6 +22,10 @@ public:
   TDateiSchritt Schritt;
 };
 
+// The start of the names of temporary files beside a file; the process id
+// of the program that writes them follows.
+inline constexpr const char* TempDateiPraefix = ".scheibwart-";
+
 // The folder pfad lies in: "." for a bare name, "/" for a name in the root.
 std::string Verzeichnis(const std::string& pfad);
 
@@ -32,11 +36,19 @@ std::string Verzeichnis(const std::string& pfad);
 std::string ZielPfad(const std::string& pfad);
 
 // A file that replaces pfad in one step once it is complete: the content goes
-// through a small buffer into a temporary file beside pfad, and Fertig()
-// flushes it to disk and renames it over pfad. Every failure throws
-// EAtomarFehler and leaves any file at pfad untouched; a temporary file that
-// was not finished is removed. A new file gets the usual permissions; a
-// replaced one keeps its own, and a write-protected one is not replaced.
+// through a small buffer into an unnamed file in the folder of pfad, and
+// Fertig() flushes it to disk and puts it in place of pfad. Every failure
+// throws EAtomarFehler and leaves any file at pfad untouched, and a file that
+// was not finished vanishes, also when the program is killed. Where the file
+// system has no unnamed files, a temporary file beside pfad takes its part;
+// one that a killed program left is removed by the next replacement in that
+// folder. A new file gets the usual permissions; a replaced one keeps its
+// own, and its owner and group where the system allows, and a
+// write-protected one is not replaced.
+//
+// Where the folder takes no new file but the file at pfad may be written, the
+// content is written straight into that file: it keeps its owner and
+// permissions, and a failure leaves it incomplete and is reported as well.
 class TAtomareDatei {
 public:
   explicit TAtomareDatei(const std::string& pfad);
@@ -57,11 +69,19 @@ public:
 private:
   static constexpr std::size_t PufferGroesse = 1 << 18;
 
+  // Where the content goes until it is complete.
+  enum class TWeg { Unbenannt, Benannt, Direkt };
+
   void SchreibeDurch(const void* daten, std::size_t anzahl);
   void Leere();
+  void SetzeAnDieStelle();
+  // Closes the file and removes its temporary name (an unnamed file vanishes
+  // by itself).
+  void Verwirf();
   [[noreturn]] void Aufgeben(int errnum, TDateiSchritt schritt);
 
-  std::string Ziel, Temp;
+  std::string Ziel, Temp;  // Temp: the name of the file while it has one of its own
+  TWeg Weg = TWeg::Unbenannt;
   int Fd = -1;
   std::unique_ptr<std::uint8_t[]> Puffer;
   std::size_t Gefuellt = 0;

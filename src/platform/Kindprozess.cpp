@@ -2,22 +2,43 @@
 
 #include "platform/Automation.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/prctl.h>
+#include <string_view>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
-TKindprozess::TKindprozess(const std::string& programm, const std::vector<std::string>& argumente) {
+namespace {
+
+// The pointers that exec takes, ended by a null pointer.
+std::vector<char*> Zeiger(std::vector<std::string>& texte) {
+  std::vector<char*> zeiger;
+  for (std::string& text : texte) zeiger.push_back(text.data());
+  zeiger.push_back(nullptr);
+  return zeiger;
+}
+
+}  // namespace
+
+TKindprozess::TKindprozess(const std::string& programm, const std::vector<std::string>& argumente,
+                           const std::vector<std::string>& umgebung) {
   // Everything the child needs is made before fork: after it only calls that
   // are safe in a copy of a multi-threaded process.
   std::vector<std::string> argv{programm};
   argv.insert(argv.end(), argumente.begin(), argumente.end());
-  std::vector<char*> zeiger;
-  for (std::string& a : argv) zeiger.push_back(a.data());
-  zeiger.push_back(nullptr);
+  const std::vector<char*> zeiger = Zeiger(argv);
+  std::vector<std::string> variablen = umgebung;
+  for (char** eigene = environ; *eigene != nullptr; ++eigene) {
+    const std::string_view variable = *eigene;
+    const std::string_view name = variable.substr(0, variable.find('=') + 1);
+    if (std::none_of(umgebung.begin(), umgebung.end(), [&](const std::string& v) { return v.starts_with(name); }))
+      variablen.emplace_back(variable);
+  }
+  const std::vector<char*> umgebungsZeiger = Zeiger(variablen);
   const pid_t eltern = getpid();
 
   Prozess = fork();
@@ -32,7 +53,7 @@ TKindprozess::TKindprozess(const std::string& programm, const std::vector<std::s
       dup2(nichts, STDOUT_FILENO);
     }
     close_range(STDERR_FILENO + 1, ~0U, 0);
-    execv(zeiger[0], zeiger.data());
+    execve(zeiger[0], zeiger.data(), umgebungsZeiger.data());
     _exit(127);
   }
   // Also from this side, so that the group exists before anyone kills it.

@@ -12,9 +12,11 @@
 class TKindprozess {
 public:
   // Starts programm (a full path) with the arguments after argv[0]; standard
-  // input and output on /dev/null, the error output shared. Fails with EFehler
-  // "Fehler bei der Serverausführung".
-  TKindprozess(const std::string& programm, const std::vector<std::string>& argumente);
+  // input and output on /dev/null, the error output shared. umgebung: the
+  // variables ("NAME=wert") it gets in place of or beside the program's own.
+  // Fails with EFehler "Fehler bei der Serverausführung".
+  TKindprozess(const std::string& programm, const std::vector<std::string>& argumente,
+               const std::vector<std::string>& umgebung = {});
   ~TKindprozess() { Toete(); }
   TKindprozess(const TKindprozess&) = delete;
   TKindprozess& operator=(const TKindprozess&) = delete;

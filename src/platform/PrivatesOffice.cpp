@@ -2,6 +2,7 @@
 
 #include "platform/Automation.h"
 #include "platform/UnoText.h"
+#include "platform/Verwaist.h"
 
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/XBridge.hpp>
@@ -34,16 +35,27 @@ constexpr auto Endefrist = 15s;
 // soffice.bin asks for a restart after it has set up a new user installation.
 constexpr int Neustart = 81;
 
+// The names of the pipe and of the folder carry the program's process id, so
+// that the next export removes what a killed program left.
+const std::string RohrPraefix = "scheibwart-";
+const std::string OrdnerPraefix = "scheibwart-office-";
+
 std::string Zufallsname() {
   std::random_device zufall;
-  return "scheibwart-" + std::to_string(getpid()) + "-" + std::to_string(zufall()) + std::to_string(zufall());
+  return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
 }
+
+// Where the system keeps the offices' named pipes, and how this user's begin.
+constexpr const char* Rohrordner[] = {"/tmp/", "/var/tmp/"};
+std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
 
 }  // namespace
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
-  std::string muster = arbeitsOrdner + "/scheibwart-office-XXXXXX";
+  EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
+  for (const char* ordner : Rohrordner) EntferneVerwaiste(ordner, RohrAnfang() + RohrPraefix);
+  std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
   if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
   Profil = muster;
   try {
@@ -62,14 +74,16 @@ void TPrivatesOffice::Verbinde() {
       "--headless", "--invisible", "--nologo", "--nodefault", "--norestore", "--nolockcheck",
       "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil)),
       "--accept=pipe,name=" + Rohr + ";urp;StarOffice.ComponentContext"};
-  Prozess = std::make_unique<TKindprozess>(Programm, argumente);
+  // The office's own temporary files go into the folder too, and with it.
+  const std::vector<std::string> umgebung{"TMPDIR=" + Profil};
+  Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
 
   const auto connector = connection::Connector::create(Lokal);
   const auto ende = std::chrono::steady_clock::now() + Startfrist;
   for (;;) {
     if (const auto status = Prozess->Status()) {
       if (*status != Neustart) throw EFehler(FehlerBeiDerServerausfuehrung);
-      Prozess = std::make_unique<TKindprozess>(Programm, argumente);
+      Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
     }
     if (std::chrono::steady_clock::now() >= ende) throw EFehler(FehlerBeiDerServerausfuehrung);
     try {
@@ -121,8 +135,7 @@ void TPrivatesOffice::Beende() noexcept {
     Prozess.reset();  // kills what is left
     // An office that had to be killed leaves its pipe behind, where the
     // system keeps named pipes.
-    for (const char* ordner : {"/tmp/", "/var/tmp/"})
-      unlink((ordner + ("OSL_PIPE_" + std::to_string(getuid()) + "_" + Rohr)).c_str());
+    for (const char* ordner : Rohrordner) unlink((ordner + RohrAnfang() + Rohr).c_str());
   }
   if (!Profil.empty()) {
     std::error_code egal;

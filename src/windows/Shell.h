@@ -7,7 +7,9 @@ class TShell {
 public:
   virtual ~TShell() = default;
   // Opens item with the application the desktop has for it, in folder
-  // verzeichnis. Nobody looks at the result: a failure changes nothing.
+  // verzeichnis; an item that names a file of that folder is that file,
+  // whatever its name looks like. Nobody looks at the result: a failure
+  // changes nothing.
   virtual void Oeffnen(const QString& item, const QString& verzeichnis) = 0;
 };
 

@@ -88,9 +88,16 @@ private slots:
                           "Ärger  ( 3 *  )"}));
     PruefeListenWieStore();
     QCOMPARE(H().LBFilme->ItemIndex(), 0);
-    QCOMPARE(H().EFFilm->text(), QStringLiteral("alpha"));  // the edits keep what they showed
-    QCOMPARE(H().LBFilmNum->text(), QStringLiteral("3"));
+    // The edits show the selected first film, so that a change cannot
+    // overwrite it with another film's texts.
+    QCOMPARE(H().EFFilm->text(), QStringLiteral("Alpha"));
+    QCOMPARE(H().EFCDAnzahl->text(), QStringLiteral("10"));
+    QCOMPARE(H().LBFilmNum->text(), QStringLiteral("1"));
     QVERIFY(H().Modified);
+    const QStringList sortiert = Zeilen(H().LBFilme);
+    H().SBFilmchange->click();
+    QCOMPARE(Zeilen(H().LBFilme), sortiert);
+    PruefeListenWieStore();
 
     Eintrag("absteigend1")->trigger();
     QCOMPARE(Zeilen(H().LBFilme).first(), QStringLiteral("Ärger  ( 3 *  )"));
@@ -129,6 +136,7 @@ private slots:
     QTest::keyClick(H().LBSpiele, Qt::Key_F5);
     QCOMPARE(Zeilen(H().LBSpiele),
              QStringList({"Anno  ( Strategie )", "Gothic  ( Adventure )", "Myst  ( Adventure )"}));
+    QCOMPARE(H().ESSpiel->text(), QStringLiteral("Anno"));
     Eintrag("aufsteigend6")->trigger();  // by genre, names ascending within: sorts compose
     QCOMPARE(Zeilen(H().LBSpiele),
              QStringList({"Gothic  ( Adventure )", "Myst  ( Adventure )", "Anno  ( Strategie )"}));

@@ -69,6 +69,30 @@ private slots:
     H().MainNew->trigger();
     QCOMPARE(Labels(), QStringList({"0 (0 CDs)", "0", "0 (0 CDs)", "0", "0"}));
   }
+
+  // A file that ends inside its third record: the panel counts the two whole
+  // ones after the failure was shown, at start-up and after Open.
+  void abgeschnitteneDatei() {
+    TSammlung s;
+    s.Filme = {{"Das Boot", "2", "", "", ""}, {"Heimat", "11", "", "", ""}, {"Faust", "1", "", "", ""}};
+    s.FilmWuensche = {"Metropolis"};
+    const QString pfad = Daten.filePath(QStringLiteral("kurz.swl"));
+    SchreibBytes(pfad, AlsBytes(EncodeSammlung(s)).chopped(1000));
+
+    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung({pfad}));
+    Programm->Start();
+    const QStringList zweiFilme{"2 (13 CDs)", "1", "0 (0 CDs)", "0", "0"};
+    QCOMPARE(Umwelt->Dialoge.Boxen.size(), 1);
+    QCOMPARE(Umwelt->Dialoge.Boxen[0].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+    QCOMPARE(Labels(), zweiFilme);
+
+    Umwelt->Dialoge.Waehle(pfad);
+    H().MainLoad->trigger();
+    QCOMPARE(Umwelt->Dialoge.Boxen.size(), 3);
+    QCOMPARE(Umwelt->Dialoge.Boxen[2].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+    QCOMPARE(Labels(), zweiFilme);
+    QCOMPARE(Umwelt->Dialoge.Unerwartet, 0);
+  }
 };
 
 QTEST_MAIN(TestStatistik)

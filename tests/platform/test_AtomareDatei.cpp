@@ -7,13 +7,93 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstddef>
+#include <fcntl.h>
+#include <functional>
+#include <grp.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 using Namen = std::vector<std::string>;
+
+// From here on, opening an unnamed file fails as on a file system that has
+// none. For a child process: it cannot be undone.
+bool OhneUnbenannteDateien() {
+  sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  const sock_fprog programm{static_cast<unsigned short>(std::size(filter)), filter};
+  return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &programm) == 0;
+}
+
+// A child process that saves "neu" to pfad, then starts another save of pfad
+// and waits, with part of that content on disk, until it is killed.
+// ohneUnbenannt: as on a file system without unnamed files.
+class TSpeicherndesKind {
+public:
+  TSpeicherndesKind(const std::string& pfad, bool ohneUnbenannt) {
+    int rohr[2];
+    EXPECT_EQ(pipe(rohr), 0);
+    Pid = fork();
+    if (Pid == 0) {
+      close(rohr[0]);
+      if (ohneUnbenannt && !OhneUnbenannteDateien()) _exit(1);
+      SchreibeDateiAtomar(pfad, Bytes("neu"));
+      TAtomareDatei datei(pfad);
+      const std::vector<std::uint8_t> teil(1 << 20, 'n');  // more than the buffer holds
+      datei.Schreibe(teil.data(), teil.size());
+      if (write(rohr[1], "m", 1) != 1) _exit(1);
+      for (;;) pause();
+    }
+    close(rohr[1]);
+    char mittendrin = 0;
+    EXPECT_EQ(read(rohr[0], &mittendrin, 1), 1) << "Speichern im Kindprozess gescheitert";
+    close(rohr[0]);
+  }
+  ~TSpeicherndesKind() {
+    kill(Pid, SIGKILL);
+    waitpid(Pid, nullptr, 0);
+  }
+  TSpeicherndesKind(const TSpeicherndesKind&) = delete;
+  TSpeicherndesKind& operator=(const TSpeicherndesKind&) = delete;
+
+private:
+  pid_t Pid = -1;
+};
+
+// Runs f in a child process without special rights (as nobody when the test
+// runs as root) and returns the text f returns.
+std::string OhneVorrechte(const std::function<std::string()>& f) {
+  int rohr[2];
+  EXPECT_EQ(pipe(rohr), 0);
+  const pid_t kind = fork();
+  if (kind == 0) {
+    close(rohr[0]);
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+    const std::string text = f();
+    _exit(write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+  }
+  close(rohr[1]);
+  std::string text;
+  char puffer[256];
+  for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
+  close(rohr[0]);
+  waitpid(kind, nullptr, 0);
+  return text;
+}
 
 mode_t Rechte(const std::string& pfad) {
   struct stat st {};
@@ -119,4 +199,77 @@ TEST(AtomareDatei, SchreibgeschuetzteDateiBleibtStehen) {
   EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); }), "Dateizugriff verweigert");
   EXPECT_EQ(LiesBytes(pfad), Bytes("alt"));
   EXPECT_EQ(ordner.Eintraege(), Namen{"geschuetzt.swl"});
+}
+
+// A save killed midway leaves the old file and nothing else. Where the file
+// system has no unnamed files, the temporary file of a killed save stays until
+// the next save into the folder removes it; that of a running save stays.
+TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
+  for (const bool ohneUnbenannt : {false, true}) {
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("a.swl");
+    SchreibBytes(pfad, Bytes("alt"));
+    chmod(pfad.c_str(), 0604);
+    const std::size_t mitTemp = ohneUnbenannt ? 3 : 2;
+    {
+      TSpeicherndesKind kind(pfad, ohneUnbenannt);
+      SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
+      EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
+    }
+    EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+    EXPECT_EQ(Rechte(pfad), 0604u);
+    EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
+    SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
+    EXPECT_EQ(ordner.Eintraege(), (Namen{"a.swl", "b.swl"}));
+  }
+}
+
+// A file that may be written, in a folder that takes no new file, is written
+// in place: it keeps its owner and permissions, and failures are reported.
+TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
+  TTempOrdner ordner;
+  const std::string geschuetzt = ordner.Pfad("geschuetzt");
+  const std::string datei = geschuetzt + "/a.swl", nurLesen = geschuetzt + "/b.swl";
+  mkdir(geschuetzt.c_str(), 0755);
+  SchreibBytes(datei, Bytes("alter, langer Inhalt"));
+  SchreibBytes(nurLesen, Bytes("alt"));
+  chmod(datei.c_str(), 0606);
+  chmod(nurLesen.c_str(), 0444);
+  const bool root = geteuid() == 0;
+  if (root) {  // the files are nobody's, the folders root's
+    chmod(ordner.Pfad().c_str(), 0755);
+    ASSERT_EQ(chown(datei.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(nurLesen.c_str(), 65534, 65534), 0);
+  }
+  chmod(geschuetzt.c_str(), 0555);
+  struct stat vorher {};
+  stat(datei.c_str(), &vorher);
+
+  const std::string ergebnisse = OhneVorrechte([&] {
+    std::string zuGross;
+    {
+      TDateiGroessenGrenze grenze(4);
+      zuGross = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("zu lang")); });
+    }
+    return zuGross + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
+           FehlerVon([&] { SchreibeDateiAtomar(nurLesen, Bytes("neu")); }) + "|" +
+           FehlerVon([&] { SchreibeDateiAtomar(geschuetzt + "/neu.swl", Bytes("neu")); });
+  });
+  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|(kein Fehler)|Dateizugriff verweigert|Dateizugriff verweigert");
+  EXPECT_EQ(LiesBytes(datei), Bytes("neu"));
+  EXPECT_EQ(LiesBytes(nurLesen), Bytes("alt"));
+  struct stat nachher {};
+  stat(datei.c_str(), &nachher);
+  EXPECT_EQ(std::make_pair(nachher.st_uid, nachher.st_gid), std::make_pair(vorher.st_uid, vorher.st_gid));
+  EXPECT_EQ(Rechte(datei), 0606u);
+  EXPECT_EQ(ordner.Eintraege("geschuetzt"), (Namen{"a.swl", "b.swl"}));
+
+  // Replaced by root, a user's file stays the user's.
+  chmod(geschuetzt.c_str(), 0755);
+  if (root) {
+    SchreibeDateiAtomar(datei, Bytes("von root"));
+    stat(datei.c_str(), &nachher);
+    EXPECT_EQ(nachher.st_uid, 65534u);
+    EXPECT_EQ(Rechte(datei), 0606u);
+  }
 }

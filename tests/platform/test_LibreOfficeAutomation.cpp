@@ -205,11 +205,21 @@ TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
   kill(programm.Pid(), SIGKILL);  // the program alone, not its group
   programm.Warte(10s);
   EXPECT_TRUE(WarteBis([&] { return ProzesseMit(arbeit.Pfad()).empty(); }, 10s));
-  // The pipe of the killed office, named after the program.
+
+  // The next export removes the folder of the killed program and the pipe of
+  // its office, named after the program.
+  std::filesystem::remove(arbeit.Pfad("bereit"));
+  TTempOrdner ziel;
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
+  EXPECT_TRUE(ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")));
+  ErwarteKeinOfficeMehr(arbeit);
   const std::string rohr =
       "OSL_PIPE_" + std::to_string(getuid()) + "_scheibwart-" + std::to_string(programm.Pid()) + "-";
   for (const auto& eintrag : std::filesystem::directory_iterator("/tmp"))
-    if (eintrag.path().filename().string().rfind(rohr, 0) == 0) std::filesystem::remove(eintrag.path());
+    if (eintrag.path().filename().string().rfind(rohr, 0) == 0) {
+      ADD_FAILURE() << eintrag.path() << " blieb";
+      std::filesystem::remove(eintrag.path());
+    }
 }
 
 TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
