@@ -37,11 +37,13 @@ const std::string& SortText(const TFilmRec& film, int key);
 const std::string& SortText(const TSpielRec& spiel, int key);
 
 // A node stands for one record of the store; the record itself stays where
-// it is. The node keeps the start of the record's key, so that most
-// comparisons need not reach the record.
+// it is. The node keeps where the record's key text lies and the key's first
+// bytes, so that comparing keys reaches neither the record nor, mostly, the
+// text.
 template <class TRec>
 struct TSortTreeNode {
   const TRec* Rec;
+  std::string_view Text;
   std::uint64_t Praefix;
   TSortTreeNode* Left = nullptr;
   TSortTreeNode* Right = nullptr;
@@ -73,7 +75,7 @@ public:
   // rec is a record of the store, which must not change while the tree holds it.
   void InsertRec(int key, const TRec& rec, bool ascending) {
     const std::string& text = SortText(rec, key);
-    Insert(Root, key, TNode{&rec, SortPraefix(text)}, text, ascending);
+    Insert(Root, TNode{&rec, text, SortPraefix(text)}, ascending);
   }
 
   // Puts the store's list into tree order.
@@ -92,15 +94,21 @@ public:
   TNode* Root = nullptr;
 
 private:
-  void Insert(TNode*& link, int key, const TNode& neu, const std::string& text, bool ascending) {
+  void Insert(TNode*& link, const TNode& neu, bool ascending) {
     if (link == nullptr) {
       link = &Knoten.emplace_back(neu);
       return;
     }
-    const bool greater = link->Praefix != neu.Praefix ? link->Praefix > neu.Praefix
-                                                       : CompareSortText(SortText(*link->Rec, key), text) > 0;
-    Insert(greater == ascending ? link->Left : link->Right, key, neu, text, ascending);
+    Insert(Greater(*link, neu) == ascending ? link->Left : link->Right, neu, ascending);
     Rebalance(link);
+  }
+
+  // Whether a's key text is greater than b's.
+  static bool Greater(const TNode& a, const TNode& b) {
+    if (a.Praefix != b.Praefix) return a.Praefix > b.Praefix;
+    // Equal numbers: the bytes both texts have among the first eight agree.
+    const std::size_t gleich = std::min({a.Text.size(), b.Text.size(), sizeof a.Praefix});
+    return CompareSortText(a.Text.substr(gleich), b.Text.substr(gleich)) > 0;
   }
 
   static void AddInOrder(const TNode* node, std::vector<const TRec*>& reihenfolge) {
