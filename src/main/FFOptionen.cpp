@@ -6,7 +6,6 @@
 #include "platform/Befehlsschutz.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -21,9 +20,7 @@ QCheckBox* Haken(QWidget* eltern, const char* name, const QString& text, int lin
                  int breite) {
   auto* haken = Bauteile::Erzeuge<QCheckBox>(eltern, name, links, oben, breite, 17);
   haken->setText(text);
-  // Where this platform's type face runs wider, the box grows rather than
-  // cutting its text off.
-  haken->resize(std::max(breite, haken->sizeHint().width()), 17);
+  Bauteile::SetzeBreite(haken, breite);
   haken->setChecked(true);
   Aussehen::Handzeiger(haken);
   return haken;

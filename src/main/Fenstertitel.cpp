@@ -1,7 +1,11 @@
 #include "main/Fenstertitel.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 QString TitleNoFile() { return QStringLiteral(" Scheibwart  [ v 1.0 ]"); }
 
 QString TitleWithFile(const QString& pfad) {
-  return TitleNoFile() + QStringLiteral("  ( ") + pfad + QStringLiteral(" )");
+  const QString vollerPfad = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
+  return TitleNoFile() + QStringLiteral("  ( ") + vollerPfad + QStringLiteral(" )");
 }

@@ -6,5 +6,7 @@
 // " Scheibwart  [ v 1.0 ]"
 QString TitleNoFile();
 
-// " Scheibwart  [ v 1.0 ]  ( path )"
+// " Scheibwart  [ v 1.0 ]  ( path )", with the full path: a path relative to
+// the working folder is made absolute, "." and ".." are resolved, links are
+// not followed.
 QString TitleWithFile(const QString& pfad);

@@ -288,6 +288,10 @@ private:
   void BauePanels(QWidget* flaeche);
   void BaueListen(QWidget* flaeche);
   void BaueStatistik(QWidget* flaeche);
+  // Widens a value label of the statistics panel that its text outgrew, and
+  // the panel with it up to the window's edge; a text wider still starts
+  // further left. All go back to their places when the text fits again.
+  void PasseStatistikBreiten();
   void VerbindeBefehle();
 
   // Runs a command inside the guard; false when it failed.

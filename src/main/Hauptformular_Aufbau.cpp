@@ -20,11 +20,22 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 using namespace Bauteile;
 
 namespace {
 
 constexpr int StatusleisteHoehe = 19;
+
+// The statistics panel: its width, where captions and value labels begin,
+// and the width of a value label, as laid out.
+constexpr int StatistikBreite = 249;
+constexpr int TitelLinks = 24;
+constexpr int WertLinks = 120;
+constexpr int WertBreite = 120;
+constexpr int WertRand = StatistikBreite - WertLinks - WertBreite;  // from a value's end to the panel's
+constexpr int TitelAbstand = 8;  // at least between a caption and its value
 
 QIcon Symbol(QWidget* fenster, const char* themenname, QStyle::StandardPixmap ersatz) {
   return QIcon::fromTheme(QString::fromLatin1(themenname), fenster->style()->standardIcon(ersatz));
@@ -291,11 +302,11 @@ void TFHaupt::BaueListen(QWidget* flaeche) {
 }
 
 void TFHaupt::BaueStatistik(QWidget* flaeche) {
-  GBStatistik = Gruppe(flaeche, "GBStatistik", QStringLiteral(" Statistik : "), 640, 440, 249, 177,
-                       Aussehen::SansSerif(true));
+  GBStatistik = Gruppe(flaeche, "GBStatistik", QStringLiteral(" Statistik : "), 640, 440, StatistikBreite,
+                       177, Aussehen::SansSerif(true));
   auto zeile = [&](const QString& titel, const char* name, int oben) {
-    Beschriftung(GBStatistik, titel, 24, oben, Aussehen::Verdana());
-    auto* wert = Erzeuge<QLabel>(GBStatistik, name, 120, oben, 120, 14);
+    Beschriftung(GBStatistik, titel, TitelLinks, oben, Aussehen::Verdana());
+    auto* wert = Erzeuge<QLabel>(GBStatistik, name, WertLinks, oben, WertBreite, 14);
     wert->setFont(Aussehen::Verdana(true));
     wert->setText(QStringLiteral("##"));
     return wert;
@@ -308,4 +319,24 @@ void TFHaupt::BaueStatistik(QWidget* flaeche) {
   SpeedButton1 = Bildknopf(GBStatistik, "SpeedButton1", Symbol(this, "edit-copy", QStyle::SP_FileLinkIcon),
                            208, 136, 33, 33);
   SpeedButton1->setIconSize(QSize(24, 24));
+}
+
+void TFHaupt::PasseStatistikBreiten() {
+  // The panel grows at most to the right edge of the client area.
+  const int hoechstens = ClientBreite - GBStatistik->x();
+  int rechts = 0;
+  for (QLabel* wert : {LSF, LSFW, LSS, LSSW, LSV}) {
+    SetzeBreite(wert, WertBreite);
+    int links = WertLinks;
+    // A number too wide even for that starts further left, never over its
+    // caption.
+    if (links + wert->width() + WertRand > hoechstens) {
+      const QWidget* titel = GBStatistik->childAt(TitelLinks, wert->y() + wert->height() / 2);
+      const int frei = titel != nullptr ? titel->geometry().right() + 1 + TitelAbstand : links;
+      links = std::max(frei, hoechstens - WertRand - wert->width());
+    }
+    wert->move(links, wert->y());
+    rechts = std::max(rechts, wert->geometry().right() + 1);
+  }
+  GBStatistik->resize(std::clamp(rechts + WertRand, StatistikBreite, hoechstens), GBStatistik->height());
 }

@@ -5,6 +5,7 @@
 
 #include "main/Sammlungszeilen.h"
 #include "model/UZeilentext.h"
+#include "platform/Bauteile.h"
 #include "platform/Cp1252.h"
 #include "platform/ListBox.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+
+using Bauteile::ZeigeText;
 
 TFHaupt::TPanel TFHaupt::FilmPanel() {
   return {LBFilme, EFFilm, LBFilmNum,
@@ -43,11 +46,11 @@ void TFHaupt::LBFilmeClick() {
   if (k >= 0) {
     TFilmRec film;
     DatBas->GetFilm(k + 1, film);
-    EFFilm->setText(VonCp1252(film.Name));
-    EFCDAnzahl->setText(VonCp1252(film.CDAnzahl));
-    EFCDFormat->setEditText(VonCp1252(film.CDFormat));
-    EFGenre->setEditText(VonCp1252(film.Genre));
-    EFKommentar->setText(VonCp1252(film.Kommentar));
+    ZeigeText(EFFilm, VonCp1252(film.Name));
+    ZeigeText(EFCDAnzahl, VonCp1252(film.CDAnzahl));
+    ZeigeText(EFCDFormat, VonCp1252(film.CDFormat));
+    ZeigeText(EFGenre, VonCp1252(film.Genre));
+    ZeigeText(EFKommentar, VonCp1252(film.Kommentar));
   }
   LBFilmNum->setText(QString::number(k + 1));
 }
@@ -57,10 +60,10 @@ void TFHaupt::LBSpieleClick() {
   if (k >= 0) {
     TSpielRec spiel;
     DatBas->GetSpiel(k + 1, spiel);
-    ESSpiel->setText(VonCp1252(spiel.Name));
-    ESCDAnzahl->setText(VonCp1252(spiel.CDAnzahl));
-    ESGenre->setEditText(VonCp1252(spiel.Genre));
-    ESKommentar->setText(VonCp1252(spiel.Kommentar));
+    ZeigeText(ESSpiel, VonCp1252(spiel.Name));
+    ZeigeText(ESCDAnzahl, VonCp1252(spiel.CDAnzahl));
+    ZeigeText(ESGenre, VonCp1252(spiel.Genre));
+    ZeigeText(ESKommentar, VonCp1252(spiel.Kommentar));
   }
   LBSpielNum->setText(QString::number(k + 1));
 }

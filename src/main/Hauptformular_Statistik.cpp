@@ -25,6 +25,7 @@ void TFHaupt::SBStatistikClick() {
   LSS->setText(VonCp1252(labels.LSS));
   LSSW->setText(VonCp1252(labels.LSSW));
   LSV->setText(VonCp1252(labels.LSV));
+  PasseStatistikBreiten();
 }
 
 void TFHaupt::SpeedButton1Click() {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace Bauteile {
 
 QGroupBox* Gruppe(QWidget* eltern, const char* name, const QString& titel, int links, int oben,
@@ -36,6 +38,20 @@ QLabel* Feldbeschriftung(QWidget* feld, const QString& text, int links, int oben
   if (auto* kombi = qobject_cast<QComboBox*>(feld); kombi != nullptr && kombi->lineEdit() != nullptr)
     kombi->lineEdit()->setAccessibleName(text);
   return label;
+}
+
+void SetzeBreite(QWidget* control, int breite) {
+  control->resize(std::max(breite, control->sizeHint().width()), control->height());
+}
+
+void ZeigeText(QLineEdit* feld, const QString& text) {
+  feld->setText(text);
+  feld->setCursorPosition(0);
+}
+
+void ZeigeText(QComboBox* kombi, const QString& text) {
+  kombi->setEditText(text);
+  if (QLineEdit* feld = kombi->lineEdit()) feld->setCursorPosition(0);
 }
 
 QString Gruppenname(const QGroupBox* gruppe) {

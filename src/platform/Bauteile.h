@@ -7,9 +7,11 @@
 #include <QString>
 
 class QAbstractButton;
+class QComboBox;
 class QGroupBox;
 class QIcon;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 class QWidget;
 
@@ -34,6 +36,16 @@ QLabel* Beschriftung(QWidget* eltern, const QString& text, int links, int oben,
 // readers speak its text as the field's name (the label is the field's buddy).
 QLabel* Feldbeschriftung(QWidget* feld, const QString& text, int links, int oben,
                          const QFont& schrift = Aussehen::SansSerif(), const char* name = nullptr);
+
+// Gives a control the width laid out for it, or more where its text needs
+// more with this platform's type face, rather than cutting the text off.
+void SetzeBreite(QWidget* control, int breite);
+
+// Fills an edit, or the edit of an editable combo box, with a text and shows
+// its beginning when it is longer than the field (setting a text alone puts
+// the cursor, and so the visible part, at its end).
+void ZeigeText(QLineEdit* feld, const QString& text);
+void ZeigeText(QComboBox* kombi, const QString& text);
 
 // A group box's caption without the blanks and the colon around it, the
 // name screen readers speak for the list it frames: " Filme : " is "Filme".

@@ -34,15 +34,11 @@ QLineEdit* Feld(QWidget* eltern, const char* name, int oben) {
   return feld;
 }
 
-void Zeige(QLineEdit* feld, const QString& text) {
-  feld->setText(text);
-  feld->setCursorPosition(0);  // a long text shows its beginning
-}
-
 }  // namespace
 
 TFDetailansicht::TFDetailansicht(TFUebersicht& uebersicht)
-    : TNebenfenster(&uebersicht, QStringLiteral("Detailansicht :"), 867, 189, true) {
+    : TNebenfenster(&uebersicht, QStringLiteral("Detailansicht :"), 867, 189, true,
+                    TPlatz::EigeneRegel) {
   setObjectName(QStringLiteral("FDetailansicht"));
   Aussehen::Fensterfarben(this, Aussehen::Detailfarbe, Qt::black);
   GB = Gruppe(this, "GB", QString(), 8, 8, 841, 153);
@@ -76,11 +72,11 @@ void TFDetailansicht::Fuelle(TSammlungsart art, int zeile, const std::vector<std
   GB->setTitle(QStringLiteral(" %1 # %2 : ")
                    .arg(film ? QStringLiteral("Film") : QStringLiteral("Spiel"))
                    .arg(zeile));
-  Zeige(EName, zelle(1));
-  Zeige(ECDanzahl, zelle(2));
-  Zeige(ECDFormat, film ? zelle(3) : QStringLiteral(" "));
-  Zeige(EGenre, zelle(film ? 4 : 3));
-  Zeige(EKommentar, zelle(film ? 5 : 4));
+  ZeigeText(EName, zelle(1));
+  ZeigeText(ECDanzahl, zelle(2));
+  ZeigeText(ECDFormat, film ? zelle(3) : QStringLiteral(" "));
+  ZeigeText(EGenre, zelle(film ? 4 : 3));
+  ZeigeText(EKommentar, zelle(film ? 5 : 4));
   Label3->setEnabled(film);
   ECDFormat->setEnabled(film);
 }

@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <algorithm>
 
 using namespace Bauteile;
 
@@ -25,9 +24,7 @@ QRadioButton* Wahl(QWidget* eltern, const char* name, const QString& text, int l
                    int breite, bool gewaehlt = false) {
   auto* wahl = Erzeuge<QRadioButton>(eltern, name, links, oben, breite, 17);
   wahl->setText(text);
-  // Where this platform's type face runs wider, the button grows rather
-  // than cutting its caption off.
-  wahl->resize(std::max(breite, wahl->sizeHint().width()), 17);
+  SetzeBreite(wahl, breite);
   wahl->setChecked(gewaehlt);
   Aussehen::Handzeiger(wahl);
   return wahl;
@@ -47,7 +44,8 @@ TTabelle Geleert(const TRaster& tabelle) {
 }  // namespace
 
 TFSuche::TFSuche(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge)
-    : TNebenfenster(hauptfenster, QStringLiteral("Scheibwart - Suche"), 907, 673, true),
+    : TNebenfenster(hauptfenster, QStringLiteral("Scheibwart - Suche"), 907, 673, true,
+                    TPlatz::EigeneRegel),
       DatBas(datBas),
       Dialoge(dialoge) {
   setObjectName(QStringLiteral("FSuche"));
@@ -90,7 +88,7 @@ void TFSuche::showEvent(QShowEvent* ereignis) {
 void TFSuche::FormShow() {
   SGTab->Zeige(Geleert(SGTab->Tabelle()));
   GroupBox4->setTitle(QStringLiteral(" Ergebnis : "));
-  move(parentWidget()->frameGeometry().topLeft());
+  AufHauptfensterEcke();
 }
 
 void TFSuche::SBSuchestartenClick() {

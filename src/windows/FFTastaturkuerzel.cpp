@@ -4,7 +4,6 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -76,7 +75,8 @@ QPlainTextEdit* Spalte(QWidget* eltern, const char* name, int links, int oben, i
 }  // namespace
 
 TFTastaturkuerzel::TFTastaturkuerzel(QWidget* hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Übersicht: Tastaturkürzel"), 337, 421, true) {
+    : TNebenfenster(hauptfenster, QStringLiteral("Übersicht: Tastaturkürzel"), 337, 421, true,
+                    TPlatz::Bildschirmmitte) {
   setObjectName(QStringLiteral("FTastaturkuerzel"));
   Memo1 = Spalte(this, "Memo1", 16, 24, 177, 345, Befehle);
   Memo2 = Spalte(this, "Memo2", 184, 23, 145, 346, Tasten);
@@ -85,19 +85,6 @@ TFTastaturkuerzel::TFTastaturkuerzel(QWidget* hauptfenster)
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 384, 313, 24);
 
   connect(SpeedButton1, &QPushButton::clicked, this, &TFTastaturkuerzel::SpeedButton1Click);
-}
-
-// The first showing is centred on the desktop; later ones open where the
-// window was last.
-void TFTastaturkuerzel::showEvent(QShowEvent* ereignis) {
-  TNebenfenster::showEvent(ereignis);
-  if (Gezeigt) return;
-  Gezeigt = true;
-  if (const QScreen* bildschirm = screen()) {
-    QRect platz = frameGeometry();
-    platz.moveCenter(bildschirm->availableGeometry().center());
-    move(platz.topLeft());
-  }
 }
 
 void TFTastaturkuerzel::SpeedButton1Click() { close(); }

@@ -17,10 +17,4 @@ public:
   QPushButton* SpeedButton1;
 
   void SpeedButton1Click();
-
-protected:
-  void showEvent(QShowEvent* ereignis) override;
-
-private:
-  bool Gezeigt = false;
 };

@@ -9,7 +9,8 @@
 #include <QPushButton>
 
 TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge)
-    : TNebenfenster(hauptfenster, QStringLiteral("Scheibwart - Tabellansicht"), 907, 673, true),
+    : TNebenfenster(hauptfenster, QStringLiteral("Scheibwart - Tabellansicht"), 907, 673, true,
+                    TPlatz::EigeneRegel),
       DatBas(datBas),
       Dialoge(dialoge) {
   setObjectName(QStringLiteral("FUebersicht"));
@@ -49,7 +50,7 @@ void TFUebersicht::showEvent(QShowEvent* ereignis) {
 // The first showing is centred over the main window, as every dialog is;
 // from then on the overview opens on the main window's top-left corner.
 void TFUebersicht::FormShow() {
-  if (Gezeigt) move(parentWidget()->frameGeometry().topLeft());
+  if (Gezeigt) AufHauptfensterEcke();
   Gezeigt = true;
 }
 

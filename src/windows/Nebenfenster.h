@@ -5,15 +5,24 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QPoint>
+
+#include <optional>
 
 class QPushButton;
 
 class TNebenfenster : public QDialog {
   Q_OBJECT
 public:
+  // Where the window stands when it is shown. The first two are the
+  // Conventions' rule: placed so the first time, and afterwards opened where
+  // the window was last (where the user moved it, too). A window whose Part
+  // places it does that itself.
+  enum class TPlatz { UeberHauptfenster, Bildschirmmitte, EigeneRegel };
+
   // A fixed client area; with minimieren the frame also has a minimise box.
   TNebenfenster(QWidget* hauptfenster, const QString& titel, int breite, int hoehe,
-                bool minimieren);
+                bool minimieren, TPlatz platz = TPlatz::UeberHauptfenster);
 
   void ShowModal() { exec(); }
 
@@ -22,4 +31,23 @@ protected:
   // unless told to go without.
   QPushButton* SchliessenKnopf(const char* name, int links, int oben, int breite, int hoehe,
                                bool symbol = true);
+
+  // Puts the window's top-left corner on the main window's. Before the window
+  // has been on the screen its frame is not known; it is taken to be as wide
+  // as the main window's, the same window manager framing both.
+  void AufHauptfensterEcke();
+
+  // A window that places itself does so in its showEvent after this one's.
+  void showEvent(QShowEvent* ereignis) override;
+  void hideEvent(QHideEvent* ereignis) override;
+  void moveEvent(QMoveEvent* ereignis) override;
+  bool event(QEvent* ereignis) override;
+
+private:
+  TPlatz Platz;
+  // The top-left corner of the client area when the window was last hidden.
+  std::optional<QPoint> LetzterPlatz;
+  // Where the program put the client area at this showing, until the window
+  // manager has placed the window and its first painting is done.
+  std::optional<QPoint> Soll;
 };

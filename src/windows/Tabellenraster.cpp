@@ -4,6 +4,9 @@
 #include "platform/Cp1252.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,7 +54,10 @@ TTabellenraster::TTabellenraster(QWidget* eltern, const char* name, int links, i
   setWordWrap(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setFocusPolicy(Qt::ClickFocus);  // the Tab key passes it by
+  // The Tab key passes it by, and leaves it again once a click or the
+  // search has put the focus there, instead of walking from cell to cell.
+  setFocusPolicy(Qt::ClickFocus);
+  setTabKeyNavigation(false);
   setFont(Aussehen::SansSerif());
 
   // Every row has the same height, so even a long table is laid out at once.
@@ -88,9 +94,31 @@ void TTabellenraster::Zeige(std::unique_ptr<TRaster> tabelle) {
     const auto s = static_cast<std::size_t>(spalte);
     setColumnWidth(spalte, s < breiten.size() ? breiten[s] : Standardbreite);
   }
+  PasseNummernspalteAn();
   clearSelection();
   setCurrentIndex(QModelIndex());
   scrollToTop();
+}
+
+// Column 0 numbers the rows. It keeps its width while the numbers fit and
+// grows as far as the widest needs, that of the last row: the numbers rise
+// down the column. What the columns then lack in room, the last one gives
+// up, so that the grid, which has no horizontal scroll bar, never moves
+// sideways.
+void TTabellenraster::PasseNummernspalteAn() {
+  const int zeilen = Modell.rowCount();
+  const int letzte = Modell.columnCount() - 1;
+  if (zeilen == 0 || letzte < 0) return;
+  const int noetig = sizeHintForIndex(Modell.index(zeilen - 1, 0)).width() + (showGrid() ? 1 : 0);
+  const int mehr = noetig - columnWidth(0);
+  if (mehr <= 0) return;
+  setColumnWidth(0, noetig);
+  if (letzte == 0) return;
+  const int innen = height() - 2 * frameWidth();
+  const bool leiste = zeilen * Zeilenhoehe > innen - Zeilenhoehe;  // the header row
+  const int platz = width() - 2 * frameWidth() - (leiste ? verticalScrollBar()->sizeHint().width() : 0);
+  const int ueber = std::min(mehr, horizontalHeader()->length() - platz);
+  if (ueber > 0) setColumnWidth(letzte, columnWidth(letzte) - ueber);
 }
 
 int TTabellenraster::GewaehlteZeile() const {

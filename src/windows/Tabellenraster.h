@@ -34,7 +34,9 @@ public:
   TTabellenraster(QWidget* eltern, const char* name, int links, int oben, int breite, int hoehe);
 
   // Shows the table with its column widths; columns without a width keep
-  // the default of 167 pixels. No row is selected afterwards.
+  // the default of 167 pixels; column 0, the row numbers, grows where its
+  // numbers need more, and the last column yields that room. No row is
+  // selected afterwards.
   template <class TTabellenart>
   void Zeige(TTabellenart tabelle) {
     Zeige(std::unique_ptr<TRaster>(std::make_unique<TTabellenart>(std::move(tabelle))));
@@ -46,5 +48,7 @@ public:
   int GewaehlteZeile() const;
 
 private:
+  void PasseNummernspalteAn();
+
   TTabellenModell Modell;
 };

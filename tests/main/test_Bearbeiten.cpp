@@ -153,6 +153,24 @@ private slots:
     QCOMPARE(H().LBFilme->Item(1), lang.left(255) + QStringLiteral("  ( 1 *  )"));
   }
 
+  // A row fills the edits showing the beginning of a text longer than the
+  // field, films and games alike.
+  void langeTexteZeigenIhrenAnfang() {
+    const QString lang = QStringLiteral("Der Herr der Ringe: Die Rückkehr des Königs (erweiterte Fassung)");
+    Film(lang, lang, lang, lang, lang);
+    Spiel(lang, lang, lang, lang);
+    H().LBFilme->SetItemIndex(0);
+    H().LBFilmeClick();
+    H().LBSpiele->SetItemIndex(0);
+    H().LBSpieleClick();
+    for (const QLineEdit* feld : {H().EFFilm, H().EFCDAnzahl, H().EFCDFormat->lineEdit(), H().EFGenre->lineEdit(),
+                                  H().EFKommentar, H().ESSpiel, H().ESCDAnzahl, H().ESGenre->lineEdit(),
+                                  H().ESKommentar}) {
+      QCOMPARE(feld->text(), lang);
+      QCOMPARE(feld->cursorPosition(), 0);
+    }
+  }
+
   void zeichenAusserhalbDerCodeseiteWerdenFragezeichen() {
     H().EFFilm->setFocus();
     H().EFFilm->insert(QStringLiteral("Ωmega 日本 Übel"));  // as pasting does

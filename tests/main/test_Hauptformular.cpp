@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -180,6 +181,20 @@ private slots:
     Starte({pfad, QStringLiteral("weiteres Argument")});
     PruefeBeispielGeladen(pfad);
     QVERIFY(Dialoge().Boxen.isEmpty());
+  }
+
+  // A file named by a path relative to the working folder is shown in the
+  // title with its full path.
+  void relativerPfadErscheintVollImTitel() {
+    const QString pfad = Pfad(*Ordner, "Sammlung.swl");
+    Schreibe(pfad, Beispiel());
+    QVERIFY(QDir(Ordner->path()).mkdir(QStringLiteral("unter")));
+    const QString vorher = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(Ordner->path()));
+    Starte({QStringLiteral("unter/../Sammlung.swl")});
+    QDir::setCurrent(vorher);
+    QCOMPARE(H().windowTitle(), TitleNoFile() + QStringLiteral("  ( ") + pfad + QStringLiteral(" )"));
+    QCOMPARE(H().DatBas->FilmCount(), 3);
   }
 
   void startMitFehlendemArgumentLaedtNichts() {

@@ -7,7 +7,9 @@
 #include "support/Testumgebung.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -92,6 +94,35 @@ private slots:
     QCOMPARE(Umwelt->Dialoge.Boxen[2].Text, QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
     QCOMPARE(Labels(), zweiFilme);
     QCOMPARE(Umwelt->Dialoge.Unerwartet, 0);
+  }
+
+  // Large numbers are not cut off: a value label grows as far as its text
+  // needs, the panel with it up to the window's edge, and a text too wide
+  // even for that starts further left, clear of its caption. Everything
+  // goes back to its size when the numbers fit again.
+  void grosseZahlenWerdenNichtAbgeschnitten() {
+    Programm = std::make_unique<TProgramm>(Umwelt->Umgebung());
+    Programm->Start();
+    QCOMPARE(H().LSF->geometry(), QRect(120, 32, 120, 14));
+    QCOMPARE(H().GBStatistik->width(), 249);
+
+    for (int i = 0; i < 100000; ++i) H().DatBas->AddFilm({"Film", "20000", "", "", ""});
+    H().Sortieren1->actions().first()->menu()->actions().first()->trigger();  // the list follows the store
+    H().SBStatistikClick();
+    QCOMPARE(H().LSF->text(), QStringLiteral("100000 (2000000000 CDs)"));
+    for (QLabel* wert : {H().LSF, H().LSFW, H().LSS, H().LSSW, H().LSV}) {
+      QVERIFY(wert->width() >= wert->sizeHint().width());
+      QVERIFY(wert->geometry().right() < H().GBStatistik->contentsRect().right());
+      const QWidget* titel = H().GBStatistik->childAt(24, wert->y() + wert->height() / 2);
+      QVERIFY(titel != nullptr && titel->geometry().right() < wert->x());
+    }
+    QVERIFY(H().GBStatistik->geometry().right() < TFHaupt::ClientBreite);
+    QCOMPARE(H().LSFW->x(), 120);
+
+    H().Modified = false;
+    H().MainNew->trigger();
+    QCOMPARE(H().LSF->geometry(), QRect(120, 32, 120, 14));
+    QCOMPARE(H().GBStatistik->width(), 249);
   }
 };
 

@@ -1,11 +1,13 @@
 // Qt's own file dialog, as tests and desktops without one of their own show
 // it: a typed name is saved under exactly that name, double quotes included,
-// and an existing one is only replaced when the user says so.
+// and an existing one is only replaced when the user says so. And Qt's
+// message box, which shows every character of its text.
 
 #include "platform/DateiDialog.h"
 #include "platform/QtDialoge.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -60,6 +62,31 @@ private slots:
 
     TippeName(QStringLiteral("Liste"));  // names without quotes go Qt's own way
     QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(ordner.filePath(QStringLiteral("Liste.txt"))));
+  }
+
+  // A stretch without a place to wrap (a web address, a note without blanks)
+  // is broken into lines that fit the box; other texts are left alone.
+  void meldungZeigtJedesZeichen() {
+    TQtDialoge qt;
+    const QString strecke = QStringLiteral("Anmerkung_") + QString(240, QLatin1Char('x'));
+    for (const QString& text : {strecke, QStringLiteral("Es wurde(n) 3 Film(e) gefunden.")}) {
+      QString gezeigt;
+      bool passt = true;
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        const auto* zeile = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(zeile != nullptr);
+        gezeigt = zeile->text();
+        for (const QString& teil : gezeigt.split(QLatin1Char('\n')))
+          passt = passt && zeile->fontMetrics().horizontalAdvance(teil) <= zeile->contentsRect().width();
+        box->button(QMessageBox::Ok)->click();
+      });
+      QCOMPARE(qt.Meldung(nullptr, QStringLiteral("Scheibwart v1.0"), text, TKnoepfe::Ok, TSymbol::Keins),
+               TAntwort::Ok);
+      QVERIFY(passt);
+      QCOMPARE(QString(gezeigt).remove(QLatin1Char('\n')), text);
+    }
   }
 };
 

@@ -1,8 +1,10 @@
 // The information, version and shortcut windows: the mail and home page
 // offers and what they hand to the shell, the version text and the two
-// shortcut columns standing line by line.
+// shortcut columns standing line by line; and the secondary windows that
+// open where they were last.
 
 #include "export/Programmangaben.h"
+#include "main/FFOptionen.h"
 #include "support/Programmtest.h"
 #include "windows/FFTastaturkuerzel.h"
 #include "windows/FFVersion.h"
@@ -15,6 +17,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -131,6 +134,28 @@ private slots:
     });
     Oeffne(v, v.SpeedButton1, [&] { QCOMPARE(v.Memo1->verticalScrollBar()->value(), stelle); });
     QCOMPARE(Textzeilen(v.Memo1), zeilen);
+  }
+
+  // Opened again where they were last, also after the user moved them
+  // (which QDialog alone forgets), and not a pixel off at later openings.
+  void fensterOeffnenWoSieZuletztWaren() {
+    const TFensterSatz& n = Programm->Fenster();
+    const std::pair<TNebenfenster*, QPushButton*> fenster[] = {{n.FOptionen, n.FOptionen->SpeedButton4},
+                                                              {n.FFInfo, n.FFInfo->SpeedButton4},
+                                                              {n.FVersion, n.FVersion->SpeedButton1},
+                                                              {n.FTastaturkuerzel, n.FTastaturkuerzel->SpeedButton1}};
+    for (const auto& [f, knopf] : fenster) {
+      QPoint erst;
+      Oeffne(*f, knopf, [&] { erst = f->geometry().topLeft(); });
+      const QPoint woanders = erst + QPoint(37, 23);
+      Oeffne(*f, knopf, [&] {
+        QCOMPARE(f->geometry().topLeft(), erst);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        f->windowHandle()->setPosition(woanders);  // as the window manager moves it for the user
+        QTRY_COMPARE(f->geometry().topLeft(), woanders);
+      });
+      for (int mal = 0; mal < 2; ++mal) Oeffne(*f, knopf, [&] { QCOMPARE(f->geometry().topLeft(), woanders); });
+    }
   }
 
   void tastaturkuerzelZeileFuerZeile() {

@@ -156,6 +156,24 @@ private slots:
     QVERIFY(!S().isVisible());
   }
 
+  // After a search the grid has the focus; Tab leaves it for the three
+  // numbered groups in the order of their numbers, Shift+Tab goes back.
+  void tabVerlaesstDasRaster() {
+    ZehnFilme();
+    Suche(S().RBWoFilm, S().RBName, QStringLiteral("stern"));
+    QCOMPARE(S().focusWidget(), S().SGTab);
+    QList<QWidget*> gruppen;
+    for (int mal = 0; mal < 10 && gruppen.size() < 4; ++mal) {
+      QTest::keyClick(S().focusWidget(), Qt::Key_Tab);
+      QWidget* gruppe = S().focusWidget()->parentWidget();
+      if (gruppen.isEmpty() || gruppen.last() != gruppe) gruppen << gruppe;
+    }
+    QCOMPARE(gruppen, (QList<QWidget*>{S().GroupBox3, S().GroupBox1, S().GroupBox2, S().GroupBox3}));
+    S().SGTab->setFocus();
+    QTest::keyClick(S().SGTab, Qt::Key_Backtab);
+    QCOMPARE(S().focusWidget(), S().ESuchtext);
+  }
+
   void eingabetasteStartetNichts() {
     ZehnFilme();
     S().ESuchtext->setText(QStringLiteral("stern"));

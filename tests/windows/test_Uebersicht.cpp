@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 class TestUebersicht : public TProgrammTest {
@@ -221,6 +223,10 @@ private slots:
     qInfo("100000 Filme gefüllt und gezeigt in %lld ms", static_cast<long long>(uhr.elapsed()));
     QCOMPARE(Rasterzeilen(U().SGTab), 100001);
     QCOMPARE(Rasterzeile(U().SGTab, 100000).first(), QStringLiteral("100000"));
+    // The numbers are not cut off, and the grid does not move sideways for them.
+    const int rand = U().SGTab->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, U().SGTab) + 1;
+    QVERIFY(U().SGTab->columnWidth(0) >= U().SGTab->fontMetrics().horizontalAdvance(QStringLiteral("100000")) + 2 * rand);
+    QCOMPARE(U().SGTab->horizontalScrollBar()->maximum(), 0);
   }
 };
 
