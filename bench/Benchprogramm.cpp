@@ -1,6 +1,6 @@
 #include "Benchprogramm.h"
 
-#include "platform/ListBox.h"
+#include "widgets/ListBox.h"
 #include "windows/FFUebersicht.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "Benchprogramm.h"
 #include "Benchrahmen.h"
 #include "Testsammlung.h"
-#include "platform/ListBox.h"
+#include "widgets/ListBox.h"
 #include "windows/FFSuche.h"
 #include "windows/FFUebersicht.h"
 #include "windows/Tabellenraster.h"

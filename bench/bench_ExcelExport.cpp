@@ -3,7 +3,7 @@
 
 #include "export/UExcelDatei.h"
 #include "export/UTabelle.h"
-#include "platform/LibreOfficeAutomation.h"
+#include "office/LibreOfficeAutomation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "Benchrahmen.h"
 #include "Grundlinien.h"
 #include "Testsammlung.h"
-#include "platform/ListBox.h"
+#include "widgets/ListBox.h"
 
 #include <QProcess>
 

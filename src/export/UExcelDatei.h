@@ -2,7 +2,7 @@
 // The workbook export that never loses the file it replaces.
 
 #include "export/UTabelle.h"
-#include "platform/Automation.h"
+#include "office/Automation.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // and saving it, through late-bound automation.
 
 #include "export/UTabelle.h"
-#include "platform/Automation.h"
+#include "office/Automation.h"
 
 #include <string>
 

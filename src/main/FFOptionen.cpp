@@ -1,9 +1,9 @@
 #include "main/FFOptionen.h"
 
 #include "main/Hauptformular.h"
-#include "platform/Aussehen.h"
-#include "platform/Bauteile.h"
-#include "platform/Befehlsschutz.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Befehlsschutz.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

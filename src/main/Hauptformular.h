@@ -9,8 +9,8 @@
 #include "model/USammlungsart.h"
 #include "model/USammlungsdatei.h"
 #include "main/SetupIni.h"
-#include "main/Umgebung.h"
-#include "platform/DateiDialog.h"
+#include "widgets/Umgebung.h"
+#include "widgets/DateiDialog.h"
 
 #include <QMainWindow>
 #include <QStringList>

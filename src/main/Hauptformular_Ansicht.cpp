@@ -3,7 +3,7 @@
 
 #include "main/Hauptformular.h"
 
-#include "platform/ListBox.h"
+#include "widgets/ListBox.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -5,10 +5,10 @@
 #include "main/Hauptformular.h"
 
 #include "main/Fenstertitel.h"
-#include "platform/Aussehen.h"
-#include "platform/Bauteile.h"
-#include "platform/Cp1252Eingabe.h"
-#include "platform/ListBox.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Cp1252Eingabe.h"
+#include "widgets/ListBox.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -6,9 +6,9 @@
 
 #include "main/Sammlungszeilen.h"
 #include "model/UZeilentext.h"
-#include "platform/Cp1252.h"
-#include "platform/Dialoge.h"
-#include "platform/ListBox.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Dialoge.h"
+#include "widgets/ListBox.h"
 #include "windows/FFSuche.h"
 
 #include <QComboBox>

@@ -5,11 +5,11 @@
 
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
-#include "platform/Cp1252.h"
-#include "platform/Dialoge.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
-#include "platform/ListBox.h"
-#include "platform/Wartezeiger.h"
+#include "widgets/ListBox.h"
+#include "widgets/Wartezeiger.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "main/Hauptformular.h"
 
 #include "export/Programmangaben.h"
-#include "platform/Bauteile.h"
+#include "widgets/Bauteile.h"
 
 #include <QEvent>
 #include <QGroupBox>

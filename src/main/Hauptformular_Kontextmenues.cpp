@@ -4,9 +4,9 @@
 #include "main/Hauptformular.h"
 
 #include "main/Sammlungszeilen.h"
-#include "platform/Befehlsschutz.h"
-#include "platform/ListBox.h"
-#include "platform/Wartezeiger.h"
+#include "widgets/Befehlsschutz.h"
+#include "widgets/ListBox.h"
+#include "widgets/Wartezeiger.h"
 
 #include <QAction>
 #include <QMenu>

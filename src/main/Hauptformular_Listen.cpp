@@ -5,9 +5,9 @@
 
 #include "main/Sammlungszeilen.h"
 #include "model/UZeilentext.h"
-#include "platform/Bauteile.h"
-#include "platform/Cp1252.h"
-#include "platform/ListBox.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Cp1252.h"
+#include "widgets/ListBox.h"
 
 #include <QComboBox>
 #include <QLabel>

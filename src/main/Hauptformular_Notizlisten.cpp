@@ -3,9 +3,9 @@
 
 #include "main/Hauptformular.h"
 
-#include "platform/Anwendungstitel.h"
-#include "platform/Dialoge.h"
-#include "platform/ListBox.h"
+#include "widgets/Anwendungstitel.h"
+#include "widgets/Dialoge.h"
+#include "widgets/ListBox.h"
 
 #include <QToolButton>
 

@@ -3,8 +3,8 @@
 #include "main/Hauptformular.h"
 
 #include "model/UStatistik.h"
-#include "platform/Cp1252.h"
-#include "platform/ListBox.h"
+#include "widgets/Cp1252.h"
+#include "widgets/ListBox.h"
 #include "windows/Zwischenablage.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 // windows in their fixed order, all hidden until they are shown.
 
 #include "main/Hauptformular.h"
-#include "main/Umgebung.h"
+#include "widgets/Umgebung.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "main/Sammlungszeilen.h"
 
-#include "platform/Cp1252.h"
+#include "widgets/Cp1252.h"
 
 TSammlungszeilen::TSammlungszeilen(std::function<int()> anzahl, std::function<std::string(int)> zeile,
                                    QObject* parent)

@@ -1,9 +1,9 @@
 // Scheibwart: a catalogue of films and computer games on CDs.
 
 #include "main/Programm.h"
-#include "platform/Anwendungstitel.h"
-#include "platform/LibreOfficeAutomation.h"
-#include "platform/QtDialoge.h"
+#include "widgets/Anwendungstitel.h"
+#include "office/LibreOfficeAutomation.h"
+#include "widgets/QtDialoge.h"
 #include "windows/Shell.h"
 #include "windows/Zwischenablage.h"
 

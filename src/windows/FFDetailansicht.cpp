@@ -1,8 +1,8 @@
 #include "windows/FFDetailansicht.h"
 
-#include "platform/Aussehen.h"
-#include "platform/Bauteile.h"
-#include "platform/Cp1252.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Cp1252.h"
 #include "windows/FFUebersicht.h"
 
 #include <QGroupBox>

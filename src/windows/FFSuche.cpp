@@ -1,12 +1,12 @@
 #include "windows/FFSuche.h"
 
 #include "export/UTabelle.h"
-#include "platform/Anwendungstitel.h"
-#include "platform/Bauteile.h"
-#include "platform/Befehlsschutz.h"
-#include "platform/Cp1252.h"
-#include "platform/Cp1252Eingabe.h"
-#include "platform/Dialoge.h"
+#include "widgets/Anwendungstitel.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Befehlsschutz.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Cp1252Eingabe.h"
+#include "widgets/Dialoge.h"
 #include "windows/Tabellenraster.h"
 
 #include <QGroupBox>

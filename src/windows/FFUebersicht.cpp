@@ -1,8 +1,8 @@
 #include "windows/FFUebersicht.h"
 
-#include "platform/Befehlsschutz.h"
-#include "platform/Cp1252.h"
-#include "platform/Dialoge.h"
+#include "widgets/Befehlsschutz.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Dialoge.h"
 #include "windows/FFDetailansicht.h"
 #include "windows/Tabellenraster.h"
 

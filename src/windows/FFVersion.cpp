@@ -1,8 +1,8 @@
 #include "windows/FFVersion.h"
 
 #include "export/Programmangaben.h"
-#include "platform/Bauteile.h"
-#include "platform/Cp1252.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Cp1252.h"
 #include "windows/Textflaeche.h"
 
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "windows/FInfo.h"
 
-#include "main/Umgebung.h"
-#include "platform/Bauteile.h"
-#include "platform/Befehlsschutz.h"
-#include "platform/Cp1252.h"
-#include "platform/Dialoge.h"
+#include "widgets/Umgebung.h"
+#include "widgets/Bauteile.h"
+#include "widgets/Befehlsschutz.h"
+#include "widgets/Cp1252.h"
+#include "widgets/Dialoge.h"
 #include "windows/Shell.h"
 
 #include <QDir>

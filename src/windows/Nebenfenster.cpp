@@ -1,7 +1,7 @@
 #include "windows/Nebenfenster.h"
 
-#include "platform/Aussehen.h"
-#include "platform/Bauteile.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Bauteile.h"
 
 #include <QMoveEvent>
 #include <QPushButton>

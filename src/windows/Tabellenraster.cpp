@@ -1,7 +1,7 @@
 #include "windows/Tabellenraster.h"
 
-#include "platform/Aussehen.h"
-#include "platform/Cp1252.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Cp1252.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

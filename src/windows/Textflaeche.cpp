@@ -1,7 +1,7 @@
 #include "windows/Textflaeche.h"
 
-#include "platform/Aussehen.h"
-#include "platform/Bauteile.h"
+#include "widgets/Aussehen.h"
+#include "widgets/Bauteile.h"
 
 #include <QPlainTextEdit>
 

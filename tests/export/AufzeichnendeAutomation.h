@@ -6,7 +6,7 @@
 // Arguments show their kind: false, 1 (32 bits), -4167s (16 bits), "text",
 // &"text" (by reference).
 
-#include "platform/Automation.h"
+#include "office/Automation.h"
 
 #include <functional>
 #include <memory>

@@ -3,7 +3,7 @@
 
 #include "export/AufzeichnendeAutomation.h"
 #include "export/UExcelDatei.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

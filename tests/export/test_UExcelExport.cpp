@@ -4,7 +4,7 @@
 
 #include "export/AufzeichnendeAutomation.h"
 #include "export/UExcelExport.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

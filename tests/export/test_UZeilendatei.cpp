@@ -6,7 +6,7 @@
 #include "export/UTextReport.h"
 #include "export/UZeilendatei.h"
 #include "export/Zeilenvergleich.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

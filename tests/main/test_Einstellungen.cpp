@@ -5,7 +5,7 @@
 #include "main/Fenstertitel.h"
 #include "main/Programm.h"
 #include "model/USammlungsdatei.h"
-#include "platform/ListBox.h"
+#include "widgets/ListBox.h"
 #include "support/Testordner.h"
 #include "support/Testumgebung.h"
 

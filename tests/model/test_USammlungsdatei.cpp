@@ -3,7 +3,7 @@
 
 #include "model/USammlungsdatei.h"
 #include "platform/Dateifehler.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

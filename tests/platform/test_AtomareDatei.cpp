@@ -2,7 +2,7 @@
 // every kind of failure.
 
 #include "platform/AtomareDatei.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Settings files: what a reader finds and what every write leaves in the file.
 
 #include "platform/Inidatei.h"
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What killed programs left behind goes; what running programs keep stays.
 
-#include "platform/TempOrdner.h"
+#include "support/TempOrdner.h"
 #include "platform/Verwaist.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 
 #include "main/Programm.h"
 #include "model/UZeilentext.h"
-#include "platform/Cp1252.h"
-#include "platform/ListBox.h"
+#include "widgets/Cp1252.h"
+#include "widgets/ListBox.h"
 #include "support/Testumgebung.h"
 
 #include <QGuiApplication>

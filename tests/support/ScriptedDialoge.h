@@ -3,8 +3,8 @@
 // and questions and file dialogs are answered from scripts the test set up
 // beforehand. A box nobody scripted an answer for is recorded as unexpected.
 
-#include "platform/DateiDialog.h"
-#include "platform/Dialoge.h"
+#include "widgets/DateiDialog.h"
+#include "widgets/Dialoge.h"
 
 #include <QList>
 #include <QString>

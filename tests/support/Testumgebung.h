@@ -4,7 +4,7 @@
 // program folder of its own (where setup.ini goes).
 
 #include "export/AufzeichnendeAutomation.h"
-#include "main/Umgebung.h"
+#include "widgets/Umgebung.h"
 #include "support/ScriptedDialoge.h"
 #include "windows/Shell.h"
 #include "windows/Zwischenablage.h"

@@ -1,0 +1,145 @@
+#include "office/PrivatesOffice.h"
+
+#include "office/Automation.h"
+#include "office/UnoText.h"
+#include "platform/Verwaist.h"
+
+#include <com/sun/star/bridge/BridgeFactory.hpp>
+#include <com/sun/star/bridge/XBridge.hpp>
+#include <com/sun/star/connection/Connector.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <future>
+#include <random>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+
+using namespace css;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A slow machine starts the office in a few seconds; this is long enough for
+// a busy one and still ends a hanging start.
+constexpr auto Startfrist = 90s;
+constexpr auto Endefrist = 15s;
+
+// soffice.bin asks for a restart after it has set up a new user installation.
+constexpr int Neustart = 81;
+
+// The names of the pipe and of the folder carry the program's process id, so
+// that the next export removes what a killed program left.
+const std::string RohrPraefix = "scheibwart-";
+const std::string OrdnerPraefix = "scheibwart-office-";
+
+std::string Zufallsname() {
+  std::random_device zufall;
+  return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
+}
+
+// Where the system keeps the offices' named pipes, and how this user's begin.
+constexpr const char* Rohrordner[] = {"/tmp/", "/var/tmp/"};
+std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
+
+}  // namespace
+
+TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
+    : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
+  EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
+  for (const char* ordner : Rohrordner) EntferneVerwaiste(ordner, RohrAnfang() + RohrPraefix);
+  std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
+  if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
+  Profil = muster;
+  try {
+    // The program's side of the bridge reads the office's types and services.
+    rtl::Bootstrap::set("URE_BOOTSTRAP", UnoVonUtf8("vnd.sun.star.pathname:" + programmOrdner + "/fundamentalrc"));
+    Lokal = cppu::defaultBootstrap_InitialComponentContext(DateiUrl(programmOrdner + "/unorc"));
+    Verbinde();
+  } catch (...) {
+    Beende();
+    throw EFehler(FehlerBeiDerServerausfuehrung);
+  }
+}
+
+void TPrivatesOffice::Verbinde() {
+  const std::vector<std::string> argumente{
+      "--headless", "--invisible", "--nologo", "--nodefault", "--norestore", "--nolockcheck",
+      "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil)),
+      "--accept=pipe,name=" + Rohr + ";urp;StarOffice.ComponentContext"};
+  // The office's own temporary files go into the folder too, and with it.
+  const std::vector<std::string> umgebung{"TMPDIR=" + Profil};
+  Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
+
+  const auto connector = connection::Connector::create(Lokal);
+  const auto ende = std::chrono::steady_clock::now() + Startfrist;
+  for (;;) {
+    if (const auto status = Prozess->Status()) {
+      if (*status != Neustart) throw EFehler(FehlerBeiDerServerausfuehrung);
+      Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
+    }
+    if (std::chrono::steady_clock::now() >= ende) throw EFehler(FehlerBeiDerServerausfuehrung);
+    try {
+      const auto verbindung = connector->connect(UnoVonUtf8("pipe,name=" + Rohr));
+      const auto bruecke =
+          bridge::BridgeFactory::create(Lokal)->createBridge(rtl::OUString(), "urp", verbindung, nullptr);
+      Bruecke.set(bruecke, uno::UNO_QUERY_THROW);
+      Entfernt.set(bruecke->getInstance("StarOffice.ComponentContext"), uno::UNO_QUERY_THROW);
+      return;
+    } catch (const connection::NoConnectException&) {
+      // not listening yet
+    } catch (const uno::RuntimeException&) {
+      // an office that went away while the connection was made
+      if (Bruecke.is()) Bruecke->dispose();
+      Bruecke.clear();
+    }
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+void TPrivatesOffice::Beende() noexcept {
+  if (Entfernt.is()) {
+    // Asked on a thread of its own: an office that does not answer in time is
+    // killed, which ends the call as well.
+    try {
+      auto beendet = std::async(std::launch::async, [kontext = Entfernt] {
+        try {
+          frame::Desktop::create(kontext)->terminate();
+        } catch (const uno::Exception&) {
+          // the connection ends with the office; that is the expected way out
+        }
+      });
+      if (beendet.wait_for(Endefrist) != std::future_status::ready) Prozess->Toete();
+      beendet.wait();
+    } catch (const std::system_error&) {
+      Prozess->Toete();  // no thread to ask on
+    }
+  }
+  Entfernt.clear();
+  try {
+    if (Bruecke.is()) Bruecke->dispose();
+    if (const uno::Reference<lang::XComponent> lokal{Lokal, uno::UNO_QUERY}; lokal.is()) lokal->dispose();
+  } catch (const uno::Exception&) {
+  }
+  Bruecke.clear();
+  Lokal.clear();
+  if (Prozess) {
+    Prozess->Warte(Endefrist);
+    Prozess.reset();  // kills what is left
+    // An office that had to be killed leaves its pipe behind, where the
+    // system keeps named pipes.
+    for (const char* ordner : Rohrordner) unlink((ordner + RohrAnfang() + Rohr).c_str());
+  }
+  if (!Profil.empty()) {
+    std::error_code egal;
+    std::filesystem::remove_all(Profil, egal);
+    Profil.clear();
+  }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A LibreOffice of the program's own for one session: soffice.bin started
+// headless with a fresh user installation in a folder of the program's and a
+// pipe of its own. It shares nothing with an office the user has open, so
+// ending it touches no other document. It is ended with the object on every
+// path, and the system ends it when the program dies.
+
+#include "office/Kindprozess.h"
+
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+
+#include <memory>
+#include <string>
+
+class TPrivatesOffice {
+public:
+  // Starts the office whose soffice.bin lies in programmOrdner, with its user
+  // installation in a new folder under arbeitsOrdner, and connects to it.
+  // Fails with EFehler "Fehler bei der Serverausführung".
+  TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner);
+  ~TPrivatesOffice() { Beende(); }
+  TPrivatesOffice(const TPrivatesOffice&) = delete;
+  TPrivatesOffice& operator=(const TPrivatesOffice&) = delete;
+
+  // The office's component context; empty once the office is ended.
+  css::uno::Reference<css::uno::XComponentContext> Kontext() const { return Entfernt; }
+
+  // Asks the office to terminate, kills it when it has not ended in time and
+  // removes its user installation. Later calls do nothing.
+  void Beende() noexcept;
+
+private:
+  void Verbinde();
+
+  std::string Programm, Profil, Rohr;
+  std::unique_ptr<TKindprozess> Prozess;
+  css::uno::Reference<css::uno::XComponentContext> Lokal, Entfernt;
+  css::uno::Reference<css::lang::XComponent> Bruecke;
+};

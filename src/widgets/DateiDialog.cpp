@@ -1,0 +1,24 @@
+#include "widgets/DateiDialog.h"
+
+#include "widgets/Dialoge.h"
+
+TDateiDialog::TDateiDialog(TArt art, TDialoge& dialoge, QWidget* besitzer)
+    : Art(art), Dialoge(dialoge), Besitzer(besitzer) {}
+
+bool TDateiDialog::Execute() {
+  const std::optional<QString> wahl = Dialoge.Datei(Besitzer, *this);
+  if (!wahl) return false;
+  FileName = *wahl;
+  return true;
+}
+
+QStringList QtNamensfilter(const QString& filter) {
+  QStringList ergebnis;
+  const QStringList teile = filter.split(QLatin1Char('|'));
+  for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+    QString muster = teile[i + 1];
+    muster.replace(QLatin1Char(';'), QLatin1Char(' '));
+    ergebnis << teile[i] + QStringLiteral(" (") + muster + QLatin1Char(')');
+  }
+  return ergebnis;
+}

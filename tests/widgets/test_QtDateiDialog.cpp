@@ -1,0 +1,94 @@
+// Qt's own file dialog, as tests and desktops without one of their own show
+// it: a typed name is saved under exactly that name, double quotes included,
+// and an existing one is only replaced when the user says so. And Qt's
+// message box, which shows every character of its text.
+
+#include "widgets/DateiDialog.h"
+#include "widgets/QtDialoge.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class TestQtDateiDialog : public QObject {
+  Q_OBJECT
+
+  // Types the name into the dialog once it is open and presses Enter; a
+  // replace question that follows is answered with antwort.
+  static void TippeName(const QString& name, QMessageBox::StandardButton antwort = QMessageBox::NoButton) {
+    QTimer::singleShot(0, [=] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      if (antwort != QMessageBox::NoButton) {
+        QTimer::singleShot(0, [=] {
+          auto* frage = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+          QVERIFY(frage != nullptr);
+          frage->button(antwort)->click();
+          if (antwort == QMessageBox::No) QTimer::singleShot(0, dialog, &QWidget::close);
+        });
+      }
+      auto* feld = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      QVERIFY(feld != nullptr);
+      feld->setText(name);
+      QTest::keyClick(feld, Qt::Key_Return);
+    });
+  }
+
+private slots:
+  void nameMitAnfuehrungszeichen() {
+    QTemporaryDir ordner;
+    TQtDialoge qt;
+    TDateiDialog dialog(TDateiDialog::TArt::Speichern, qt, nullptr);
+    dialog.Title = QStringLiteral("als Textdatei exportieren");
+    dialog.Filter = QStringLiteral("Textdateien (*.txt)|*.txt");
+    dialog.DefaultExt = QStringLiteral("txt");
+    dialog.InitialDir = ordner.path();
+    dialog.OverwritePrompt = true;
+    const QString pate = ordner.filePath(QStringLiteral("Der \"Pate\" Teil 2.txt"));
+
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2"));
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(pate));
+
+    QFile(pate).open(QIODevice::WriteOnly);
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2.txt"), QMessageBox::No);
+    QCOMPARE(qt.Datei(nullptr, dialog), std::nullopt);
+    TippeName(QStringLiteral("Der \"Pate\" Teil 2.txt"), QMessageBox::Yes);
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(pate));
+
+    TippeName(QStringLiteral("Liste"));  // names without quotes go Qt's own way
+    QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(ordner.filePath(QStringLiteral("Liste.txt"))));
+  }
+
+  // A stretch without a place to wrap (a web address, a note without blanks)
+  // is broken into lines that fit the box; other texts are left alone.
+  void meldungZeigtJedesZeichen() {
+    TQtDialoge qt;
+    const QString strecke = QStringLiteral("Anmerkung_") + QString(240, QLatin1Char('x'));
+    for (const QString& text : {strecke, QStringLiteral("Es wurde(n) 3 Film(e) gefunden.")}) {
+      QString gezeigt;
+      bool passt = true;
+      QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        const auto* zeile = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(zeile != nullptr);
+        gezeigt = zeile->text();
+        for (const QString& teil : gezeigt.split(QLatin1Char('\n')))
+          passt = passt && zeile->fontMetrics().horizontalAdvance(teil) <= zeile->contentsRect().width();
+        box->button(QMessageBox::Ok)->click();
+      });
+      QCOMPARE(qt.Meldung(nullptr, QStringLiteral("Scheibwart v1.0"), text, TKnoepfe::Ok, TSymbol::Keins),
+               TAntwort::Ok);
+      QVERIFY(passt);
+      QCOMPARE(QString(gezeigt).remove(QLatin1Char('\n')), text);
+    }
+  }
+};
+
+QTEST_MAIN(TestQtDateiDialog)
+#include "test_QtDateiDialog.moc"
