@@ -2,25 +2,89 @@
 
 #include "export/Programmangaben.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 
-// Appends the text as it is to show on the page.
-void HaengeHtmlAn(std::string& html, const std::string& text) {
-  for (const char c : text) {
-    switch (c) {
-      case '&': html += "&amp;"; break;
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      case '"': html += "&quot;"; break;
-      default: html += c;
-    }
+using Z = TZeilenZiel;  // whose functions write a line's parts in place
+
+constexpr std::uint64_t Einsen = 0x0101010101010101;
+
+// Whether one of the eight bytes is zero.
+constexpr bool MitNull(std::uint64_t bytes) { return ((bytes - Einsen) & ~bytes & (Einsen * 0x80)) != 0; }
+
+// Whether one of the eight bytes is '"' (0x22), '&' (0x26), '<' (0x3C) or
+// '>' (0x3E), the characters written as entities: the first two differ only
+// in bit 2, the others only in bit 1.
+constexpr bool MitSonderzeichen(std::uint64_t bytes) {
+  return MitNull((bytes | Einsen * 0x04) ^ (Einsen * 0x26)) ||
+         MitNull((bytes | Einsen * 0x02) ^ (Einsen * 0x3E));
+}
+
+template <class TWort>
+std::uint64_t Lade(const char* bytes) {
+  TWort wort;
+  std::memcpy(&wort, bytes, sizeof wort);
+  return wort;
+}
+
+// The same for a text: eight bytes at a time, the last eight overlapping
+// those before; a shorter text packed into one word, where the zero bytes
+// that fill it are none of those characters.
+bool MitSonderzeichen(std::string_view text) {
+  const char* const p = text.data();
+  const std::size_t n = text.size();
+  if (n >= 8) {
+    for (std::size_t i = 0; i + 8 < n; i += 8)
+      if (MitSonderzeichen(Lade<std::uint64_t>(p + i))) return true;
+    return MitSonderzeichen(Lade<std::uint64_t>(p + n - 8));
+  }
+  if (n >= 4) return MitSonderzeichen(Lade<std::uint32_t>(p) | Lade<std::uint32_t>(p + n - 4) << 32);
+  if (n > 0)
+    return MitSonderzeichen(Lade<std::uint8_t>(p) | Lade<std::uint8_t>(p + n / 2) << 8 |
+                            Lade<std::uint8_t>(p + n - 1) << 16);
+  return false;
+}
+
+// The entity a character is written as, or an empty text for one that shows
+// as it is.
+constexpr std::string_view Entitaet(char c) {
+  switch (c) {
+    case '&': return "&amp;";
+    case '<': return "&lt;";
+    case '>': return "&gt;";
+    case '"': return "&quot;";
+    default: return {};
   }
 }
 
-std::string Html(const std::string& text) {
-  std::string html;
-  HaengeHtmlAn(html, text);
-  return html;
+// The most bytes a character of a text becomes: "&quot;".
+constexpr std::size_t Laengste = 6;
+
+// Writes the text at ziel as it is to show on the page and returns the
+// position after it; ziel has room for Laengste bytes per character. Most
+// texts have none of the characters that become entities and are copied
+// whole.
+char* HtmlText(char* ziel, std::string_view text) {
+  if (!MitSonderzeichen(text)) return Z::Kopiere(ziel, text);
+  for (const char c : text) {
+    const std::string_view entitaet = Entitaet(c);
+    if (entitaet.empty())
+      *ziel++ = c;
+    else
+      ziel = Z::Kopiere(ziel, entitaet);
+  }
+  return ziel;
+}
+
+// The same for a text of any length, in pieces that fit the room.
+void HtmlText(TZeilenZiel& zeilen, std::string_view text) {
+  constexpr std::size_t Stueck = Z::MaxRaum / Laengste;
+  for (std::size_t anfang = 0; anfang < text.size(); anfang += Stueck) {
+    const std::string_view stueck = text.substr(anfang, Stueck);
+    zeilen.Bis(HtmlText(zeilen.Raum(Laengste * stueck.size()), stueck));
+  }
 }
 
 void Kopf(TZeilenZiel& zeilen) {
@@ -101,6 +165,32 @@ const std::string TabellenStart =
     "bordercolordark=\"#100050\">";
 const std::string TabellenEnde = "</table><br><br><br>";
 
+// A record's row at p, returning the position after it: its number, its name
+// and a cell per further field, the placeholder cell for an empty one. It
+// takes at most MaxZeile bytes.
+template <class TRec>
+char* Tabellenzeile(char* p, std::size_t n, const TRec& satz) {
+  const auto felder = Felder(satz);
+  p = Z::Kopiere(p, " <tr><td>");
+  p = Z::Zahl(p, n);
+  p = Z::Kopiere(p, "</td><td>");
+  p = HtmlText(p, *felder[0]);
+  p = Z::Kopiere(p, "</td>");
+  for (std::size_t i = 1; i < felder.size(); ++i) {
+    if (felder[i]->empty()) {
+      p = Z::Kopiere(p, "     <td>&nbsp;</td>");
+      continue;
+    }
+    p = Z::Kopiere(p, "<td>");
+    p = HtmlText(p, *felder[i]);
+    p = Z::Kopiere(p, "</td>");
+  }
+  p = Z::Kopiere(p, "     </td></tr> ");
+  return Z::Zeilenende(p);
+}
+constexpr std::size_t MaxZeile = 60 + 5 * (Laengste * TShortString::MaxLaenge + 20);
+static_assert(MaxZeile <= Z::MaxRaum);
+
 // A table of films or games: the header row with "#" and the column names, an
 // empty row, and a row per record with its number, its name and a cell per
 // further field; an empty field gets the placeholder cell.
@@ -117,24 +207,8 @@ void SammlungsTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
   for (std::size_t i = 0; i <= spalten.size(); ++i) leer += "<td>&nbsp;</td>";
   zeilen.Zeile(leer + "</tr>");
 
-  std::string zeile;  // reused for every row
-  for (std::size_t n = 1; n <= saetze.size(); ++n) {
-    const auto felder = Felder(saetze[n - 1]);
-    zeile.assign(" <tr><td>").append(std::to_string(n)).append("</td><td>");
-    HaengeHtmlAn(zeile, *felder[0]);
-    zeile += "</td>";
-    for (std::size_t i = 1; i < felder.size(); ++i) {
-      if (felder[i]->empty()) {
-        zeile += "     <td>&nbsp;</td>";
-        continue;
-      }
-      zeile += "<td>";
-      HaengeHtmlAn(zeile, *felder[i]);
-      zeile += "</td>";
-    }
-    zeile += "     </td></tr> ";
-    zeilen.Zeile(zeile);
-  }
+  for (std::size_t n = 1; n <= saetze.size(); ++n)
+    zeilen.Bis(Tabellenzeile(zeilen.Raum(MaxZeile), n, saetze[n - 1]));
   zeilen.Zeile(TabellenEnde);
 }
 
@@ -144,9 +218,13 @@ void ListenTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
                    const std::vector<std::string>& eintraege) {
   zeilen.Zeile(ueberschrift);
   zeilen.Zeile(TabellenStart);
-  for (std::size_t n = 1; n <= eintraege.size(); ++n)
-    zeilen.Zeile(" <tr><td width=\"40\">" + std::to_string(n) + "</td><td>" +
-                     Html(eintraege[n - 1]));
+  for (std::size_t n = 1; n <= eintraege.size(); ++n) {
+    zeilen.Text(" <tr><td width=\"40\">");
+    zeilen.Bis(Z::Zahl(zeilen.Raum(20), n));
+    zeilen.Text("</td><td>");
+    HtmlText(zeilen, eintraege[n - 1]);
+    zeilen.Zeilenende();
+  }
   zeilen.Zeile(TabellenEnde);
 }
 
