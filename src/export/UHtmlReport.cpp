@@ -11,40 +11,59 @@ using Z = TZeilenZiel;  // whose functions write a line's parts in place
 
 constexpr std::uint64_t Einsen = 0x0101010101010101;
 
-// Whether one of the eight bytes is zero.
-constexpr bool MitNull(std::uint64_t bytes) { return ((bytes - Einsen) & ~bytes & (Einsen * 0x80)) != 0; }
+// Not zero where one of the eight bytes is zero.
+constexpr std::uint64_t Nullen(std::uint64_t bytes) { return (bytes - Einsen) & ~bytes & (Einsen * 0x80); }
 
-// Whether one of the eight bytes is '"' (0x22), '&' (0x26), '<' (0x3C) or
-// '>' (0x3E), the characters written as entities: the first two differ only
-// in bit 2, the others only in bit 1.
-constexpr bool MitSonderzeichen(std::uint64_t bytes) {
-  return MitNull((bytes | Einsen * 0x04) ^ (Einsen * 0x26)) ||
-         MitNull((bytes | Einsen * 0x02) ^ (Einsen * 0x3E));
+// Not zero where one of the eight bytes is '"' (0x22), '&' (0x26), '<' (0x3C)
+// or '>' (0x3E), the characters written as entities: the first two differ
+// only in bit 2, the others only in bit 1.
+constexpr std::uint64_t Sonderzeichen(std::uint64_t bytes) {
+  return Nullen((bytes | Einsen * 0x04) ^ (Einsen * 0x26)) |
+         Nullen((bytes | Einsen * 0x02) ^ (Einsen * 0x3E));
 }
 
 template <class TWort>
-std::uint64_t Lade(const char* bytes) {
+TWort Lade(const char* bytes) {
   TWort wort;
   std::memcpy(&wort, bytes, sizeof wort);
   return wort;
 }
+template <class TWort>
+void Speichere(char* ziel, TWort wort) {
+  std::memcpy(ziel, &wort, sizeof wort);
+}
 
-// The same for a text: eight bytes at a time, the last eight overlapping
-// those before; a shorter text packed into one word, where the zero bytes
-// that fill it are none of those characters.
-bool MitSonderzeichen(std::string_view text) {
-  const char* const p = text.data();
+// Copies the text to ziel and returns whether none of its characters becomes
+// an entity, both from the same loads: eight bytes at a time, the last eight
+// overlapping those before; a shorter text is checked packed into one word,
+// where the zero bytes that fill it are none of those characters.
+bool OhneSonderzeichenKopiert(char* ziel, std::string_view text) {
+  const char* const q = text.data();
   const std::size_t n = text.size();
+  std::uint64_t treffer = 0;
   if (n >= 8) {
-    for (std::size_t i = 0; i + 8 < n; i += 8)
-      if (MitSonderzeichen(Lade<std::uint64_t>(p + i))) return true;
-    return MitSonderzeichen(Lade<std::uint64_t>(p + n - 8));
+    for (std::size_t i = 0; i + 8 < n; i += 8) {
+      const auto wort = Lade<std::uint64_t>(q + i);
+      treffer |= Sonderzeichen(wort);
+      Speichere(ziel + i, wort);
+    }
+    const auto schluss = Lade<std::uint64_t>(q + n - 8);
+    treffer |= Sonderzeichen(schluss);
+    Speichere(ziel + n - 8, schluss);
+  } else if (n >= 4) {
+    const auto anfang = Lade<std::uint32_t>(q), schluss = Lade<std::uint32_t>(q + n - 4);
+    treffer = Sonderzeichen(anfang | std::uint64_t{schluss} << 32);
+    Speichere(ziel, anfang);
+    Speichere(ziel + n - 4, schluss);
+  } else if (n > 0) {
+    const auto erstes = Lade<std::uint8_t>(q), mittleres = Lade<std::uint8_t>(q + n / 2),
+               letztes = Lade<std::uint8_t>(q + n - 1);
+    treffer = Sonderzeichen(erstes | mittleres << 8 | letztes << 16);
+    Speichere(ziel, erstes);
+    Speichere(ziel + n / 2, mittleres);
+    Speichere(ziel + n - 1, letztes);
   }
-  if (n >= 4) return MitSonderzeichen(Lade<std::uint32_t>(p) | Lade<std::uint32_t>(p + n - 4) << 32);
-  if (n > 0)
-    return MitSonderzeichen(Lade<std::uint8_t>(p) | Lade<std::uint8_t>(p + n / 2) << 8 |
-                            Lade<std::uint8_t>(p + n - 1) << 16);
-  return false;
+  return treffer == 0;
 }
 
 // The entity a character is written as, or an empty text for one that shows
@@ -64,10 +83,10 @@ constexpr std::size_t Laengste = 6;
 
 // Writes the text at ziel as it is to show on the page and returns the
 // position after it; ziel has room for Laengste bytes per character. Most
-// texts have none of the characters that become entities and are copied
-// whole.
+// texts have none of the characters that become entities and stay as they
+// were copied; the others are written again character by character.
 char* HtmlText(char* ziel, std::string_view text) {
-  if (!MitSonderzeichen(text)) return Z::Kopiere(ziel, text);
+  if (OhneSonderzeichenKopiert(ziel, text)) return ziel + text.size();
   for (const char c : text) {
     const std::string_view entitaet = Entitaet(c);
     if (entitaet.empty())
