@@ -14,10 +14,7 @@ void TZeilenZiel::TextDurch(std::string_view text) {
   }
 }
 
-void TZeilenZiel::ZeileDurch(std::span<const std::string_view> teile) {
-  for (const std::string_view teil : teile) Text(teil);
-  Zeilenende();
-}
+void TZeilenZiel::Zeile(std::span<const std::string_view> teile) { ZeileAus(teile); }
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 // Writing the lines of a report or exchange file as they are made.
 
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstring>
@@ -30,17 +31,19 @@ public:
   }
   void Zeilenende() { Bis(Zeilenende(Raum(2))); }
 
-  // One line made of these parts, one after the other.
-  void Zeile(std::span<const std::string_view> teile) {
-    std::size_t laenge = 2;
-    for (const std::string_view teil : teile) laenge += teil.size();
-    if (laenge > MaxRaum) return ZeileDurch(teile);
-    char* p = Raum(laenge);
-    for (const std::string_view teil : teile) p = Kopiere(p, teil);
-    Bis(Zeilenende(p));
+  // One line made of these parts, one after the other. A fixed number of
+  // them, as a row of a report has, is written where the row is made, so
+  // that the compiler copies its fixed parts as what they are.
+  template <std::size_t N>
+  [[gnu::always_inline]] void Zeile(const std::array<std::string_view, N>& teile) {
+    ZeileAus(teile);
   }
+  void Zeile(std::span<const std::string_view> teile);
   void Zeile(std::initializer_list<std::string_view> teile) { Zeile(std::span(teile.begin(), teile.size())); }
-  void Zeile(std::string_view zeile) { Zeile({zeile}); }
+  void Zeile(std::string_view zeile) {
+    Text(zeile);
+    Zeilenende();
+  }
   void Zeilen(std::initializer_list<std::string_view> zeilen) {
     for (const std::string_view zeile : zeilen) Zeile(zeile);
   }
@@ -97,7 +100,28 @@ protected:
 private:
   std::size_t Frei() const { return static_cast<std::size_t>(Ende - Pos); }
   void TextDurch(std::string_view text);
-  void ZeileDurch(std::span<const std::string_view> teile);
+  // A line in one piece of room, unrolled; a longer one part by part. The
+  // long line gets its own copy of the parts, so that the parts of the usual
+  // one need not lie in memory.
+  template <class TTeile>
+  [[gnu::always_inline]] void ZeileAus(const TTeile& teile) {
+    std::size_t laenge = 2;
+#pragma GCC unroll 8
+    for (const std::string_view teil : teile) laenge += teil.size();
+    if (laenge <= MaxRaum) {
+      char* p = Raum(laenge);
+#pragma GCC unroll 8
+      for (const std::string_view teil : teile) p = Kopiere(p, teil);
+      Bis(Zeilenende(p));
+    } else {
+      LangeZeile(teile);
+    }
+  }
+  template <class TTeile>
+  [[gnu::noinline]] void LangeZeile(TTeile teile) {
+    for (const std::string_view teil : teile) Text(teil);
+    Zeilenende();
+  }
 
   // N <= anzahl <= 2 N bytes as the first and the last N, which overlap.
   template <std::size_t N>

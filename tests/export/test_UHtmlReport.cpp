@@ -177,6 +177,21 @@ TEST(UHtmlReport, DatenWerdenMaskiert) {
              Fuss()}));
 }
 
+// A list entry longer than any field shows whole, every character of it.
+TEST(UHtmlReport, LangerEintrag) {
+  std::string eintrag, html;
+  for (int i = 0; i < 5000; ++i) {
+    eintrag += "&x";
+    html += "&amp;x";
+  }
+  TDatBas db;
+  VergleicheZeilen(Gesammelt(HtmlZeilen, TExportQuelle{db, false, false, {}, {}, {eintrag}}),
+                   Folge({Kopf(),
+                          {"<b><u>Verliehen :</u></b><br><br>", Start,
+                           " <tr><td width=\"40\">1</td><td>" + html, Ende},
+                          Fuss()}));
+}
+
 // A markup character shows as itself whatever the length of its text and
 // wherever it stands, among characters that differ from one of them in a
 // single bit and show as they are.

@@ -31,6 +31,18 @@ TEST(UZeilendatei, JedeZeileMitCrLf) {
   EXPECT_EQ(ordner.Eintraege(), Namen{"a.txt"});
 }
 
+// A line longer than the file's buffer, whole or in parts, is written whole.
+TEST(UZeilendatei, LangeZeilen) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.txt");
+  const std::string lang(300000, 'a');
+  SchreibeZeilen(pfad, [&](TZeilenZiel& z) {
+    z.Zeile({lang, "x", lang});
+    z.Zeile(lang);
+  });
+  EXPECT_EQ(Text(LiesBytes(pfad)), lang + "x" + lang + "\r\n" + lang + "\r\n");
+}
+
 TEST(UZeilendatei, ExportdateienZeileFuerZeile) {
   TTempOrdner ordner;
   TDatBas db;
