@@ -13,15 +13,38 @@ void Kopfeintrag(TZeilenZiel& zeilen, const std::string& name, int zahl, const s
   zeilen.Zeilen({name, "0," + std::to_string(zahl), text});
 }
 
-void NeueZeile(TZeilenZiel& zeilen) { zeilen.Zeilen({"-1,0", "BOT"}); }
+using Z = TZeilenZiel;  // whose functions write a line's parts in place
+
+// The lines that begin a row of the table: at p, returning the position after
+// them, or to zeilen.
+char* NeueZeile(char* p) {
+  p = Z::Zeilenende(Z::Kopiere(p, "-1,0"));
+  return Z::Zeilenende(Z::Kopiere(p, "BOT"));
+}
+void NeueZeile(TZeilenZiel& zeilen) { zeilen.Bis(NeueZeile(zeilen.Raum(11))); }
 
 void Zelle(TZeilenZiel& zeilen, const std::string& wertzeile) { zeilen.Zeilen({"1,0", wertzeile}); }
 
-// A record value: with a blank before the closing quote, also when empty.
-void Wertzelle(TZeilenZiel& zeilen, std::string_view wert) {
-  zeilen.Zeile("1,0");
-  zeilen.Zeile({"\"", wert, " \""});
+// A record value at p, returning the position after it: with a blank before
+// the closing quote, also when empty.
+char* Wertzellenanfang(char* p) { return Z::Kopiere(Z::Zeilenende(Z::Kopiere(p, "1,0")), "\""); }
+char* Wertzellenende(char* p) { return Z::Zeilenende(Z::Kopiere(p, " \"")); }
+char* Wertzelle(char* p, std::string_view wert) {
+  return Wertzellenende(Z::Kopiere(Wertzellenanfang(p), wert));
 }
+char* Wertzelle(char* p, std::size_t zahl) { return Wertzellenende(Z::Zahl(Wertzellenanfang(p), zahl)); }
+
+// A record's row at p, returning the position after it: its number and its
+// fields, at most MaxSatz bytes.
+template <class TRec>
+char* Satzzeile(char* p, std::size_t n, const TRec& satz) {
+  p = Wertzelle(NeueZeile(p), n);
+#pragma GCC unroll 8  // the fixed parts between the fields copied as what they are
+  for (const std::string* feld : Felder(satz)) p = Wertzelle(p, *feld);
+  return p;
+}
+constexpr std::size_t MaxSatz = 6 * (20 + TShortString::MaxLaenge);
+static_assert(MaxSatz <= TZeilenZiel::MaxRaum);
 
 // mehrzahl names the records in the title, version is the one the credit
 // names.
@@ -42,11 +65,8 @@ void DifZeilen(const TSatzfolge<TRec>& saetze, const std::string& mehrzahl,
   for (const std::string& spalte : spalten) Zelle(zeilen, InAnfuehrung(spalte));
   NeueZeile(zeilen);
 
-  for (std::size_t n = 1; n <= saetze.size(); ++n) {
-    NeueZeile(zeilen);
-    Wertzelle(zeilen, std::to_string(n));
-    for (const std::string* feld : Felder(saetze[n - 1])) Wertzelle(zeilen, *feld);
-  }
+  for (std::size_t n = 1; n <= saetze.size(); ++n)
+    zeilen.Bis(Satzzeile(zeilen.Raum(MaxSatz), n, saetze[n - 1]));
 
   NeueZeile(zeilen);
   Zelle(zeilen, Leerzelle);

@@ -15,15 +15,6 @@ std::string Verkettet(const std::array<std::string_view, N>& teile) {
 
 }  // namespace
 
-std::array<std::string_view, 6> FilmRowTeile(const std::string& name, const std::string& cdAnzahl,
-                                             const std::string& cdFormat) {
-  return {name, "  ( ", cdAnzahl, " * ", cdFormat, " )"};
-}
-
-std::array<std::string_view, 4> SpielRowTeile(const std::string& name, const std::string& genre) {
-  return {name, "  ( ", genre, " )"};
-}
-
 std::string FilmRowText(const std::string& name, const std::string& cdAnzahl,
                         const std::string& cdFormat) {
   return Verkettet(FilmRowTeile(name, cdAnzahl, cdFormat));

@@ -8,9 +8,13 @@
 #include <string_view>
 
 // The parts of a row text one after the other, where the texts lie.
-std::array<std::string_view, 6> FilmRowTeile(const std::string& name, const std::string& cdAnzahl,
-                                             const std::string& cdFormat);
-std::array<std::string_view, 4> SpielRowTeile(const std::string& name, const std::string& genre);
+inline std::array<std::string_view, 6> FilmRowTeile(const std::string& name, const std::string& cdAnzahl,
+                                                    const std::string& cdFormat) {
+  return {name, "  ( ", cdAnzahl, " * ", cdFormat, " )"};
+}
+inline std::array<std::string_view, 4> SpielRowTeile(const std::string& name, const std::string& genre) {
+  return {name, "  ( ", genre, " )"};
+}
 
 // "Name  ( CDAnzahl * CDFormat )"
 std::string FilmRowText(const std::string& name, const std::string& cdAnzahl,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,14 @@ public:
       SchreibeDurch(daten, anzahl);
     }
   }
+  // Writing in place: the free rest of the buffer, at least anzahl bytes (at
+  // most the buffer's size) after writing out what is buffered if less is
+  // left; Belege(n) then takes the first n bytes written there.
+  std::span<std::uint8_t> Platz(std::size_t anzahl) {
+    if (anzahl > PufferGroesse - Gefuellt) Leere();
+    return {Puffer.get() + Gefuellt, PufferGroesse - Gefuellt};
+  }
+  void Belege(std::size_t anzahl) { Gefuellt += anzahl; }
   void Fertig();
 
 private:

@@ -13,27 +13,42 @@
 
 using TZeilen = std::vector<std::string>;
 
-// Keeps the lines an export gives.
+// The lines of what an export writes, each of which must end with CR LF.
+inline TZeilen InZeilen(std::string_view text) {
+  TZeilen zeilen;
+  std::size_t anfang = 0;
+  for (std::size_t ende; (ende = text.find("\r\n", anfang)) != std::string_view::npos; anfang = ende + 2)
+    zeilen.emplace_back(text.substr(anfang, ende - anfang));
+  EXPECT_EQ(anfang, text.size()) << "Rest ohne CR LF";
+  return zeilen;
+}
+
+// Keeps what an export writes.
 class TZeilenSammler final : public TZeilenZiel {
 public:
-  using TZeilenZiel::Zeile;
-  void Zeile(std::span<const std::string_view> teile) override {
-    std::string& zeile = Zeilen.emplace_back();
-    for (const std::string_view teil : teile) zeile += teil;
+  TZeilenSammler() { Pos = Ende = Puffer.data(); }
+  TZeilen Zeilen() const { return InZeilen({Puffer.data(), Pos}); }
+
+private:
+  void Weiter(std::size_t anzahl) override {
+    const std::size_t belegt = static_cast<std::size_t>(Pos - Puffer.data());
+    Puffer.resize(std::max(2 * Puffer.size(), belegt + anzahl));
+    Pos = Puffer.data() + belegt;
+    Ende = Puffer.data() + Puffer.size();
   }
-  TZeilen Zeilen;
+  std::string Puffer;
 };
 
 // The lines of a report of the collection or of the store.
 inline TZeilen Gesammelt(void (*bauer)(const TExportQuelle&, TZeilenZiel&), const TExportQuelle& quelle) {
   TZeilenSammler sammler;
   bauer(quelle, sammler);
-  return sammler.Zeilen;
+  return sammler.Zeilen();
 }
 inline TZeilen Gesammelt(void (*bauer)(const TDatBas&, TZeilenZiel&), const TDatBas& datBas) {
   TZeilenSammler sammler;
   bauer(datBas, sammler);
-  return sammler.Zeilen;
+  return sammler.Zeilen();
 }
 
 // A builder that gives these lines.

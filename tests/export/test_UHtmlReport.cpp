@@ -177,4 +177,45 @@ TEST(UHtmlReport, DatenWerdenMaskiert) {
              Fuss()}));
 }
 
+// A list entry longer than any field shows whole, every character of it.
+TEST(UHtmlReport, LangerEintrag) {
+  std::string eintrag, html;
+  for (int i = 0; i < 5000; ++i) {
+    eintrag += "&x";
+    html += "&amp;x";
+  }
+  TDatBas db;
+  VergleicheZeilen(Gesammelt(HtmlZeilen, TExportQuelle{db, false, false, {}, {}, {eintrag}}),
+                   Folge({Kopf(),
+                          {"<b><u>Verliehen :</u></b><br><br>", Start,
+                           " <tr><td width=\"40\">1</td><td>" + html, Ende},
+                          Fuss()}));
+}
+
+// A markup character shows as itself whatever the length of its text and
+// wherever it stands, among characters that differ from one of them in a
+// single bit and show as they are.
+TEST(UHtmlReport, MaskiertAnJederStelle) {
+  const std::string nachbarn = "'$.6f\xA6=84,|\xBC?:~\xBE#*2b\xA2";
+  const std::pair<char, std::string> markup[] = {
+      {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}};
+  TDatBas db;
+  TZeilen soll = Folge({Kopf(), FilmTabellenkopf()});
+  const auto film = [&](const std::string& name, const std::string& html) {
+    db.AddFilm({name, "1", "", "", ""});
+    soll.push_back(" <tr><td>" + std::to_string(db.FilmCount()) + "</td><td>" + html + "</td><td>1</td>" +
+                   Leer + Leer + Leer + "     </td></tr> ");
+  };
+  for (std::size_t laenge = 1; laenge <= 20; ++laenge) {
+    const std::string ohne = (nachbarn + nachbarn).substr(laenge % nachbarn.size(), laenge);
+    film(ohne, ohne);
+    for (std::size_t stelle = 0; stelle < laenge; ++stelle)
+      for (const auto& [zeichen, entitaet] : markup)
+        film(ohne.substr(0, stelle) + zeichen + ohne.substr(stelle + 1),
+             ohne.substr(0, stelle) + entitaet + ohne.substr(stelle + 1));
+  }
+  soll.push_back(Ende);
+  VergleicheZeilen(Gesammelt(HtmlZeilen, TExportQuelle{db, true, false, {}, {}, {}}), Folge({soll, Fuss()}));
+}
+
 }  // namespace

@@ -21,17 +21,6 @@ using Namen = std::vector<std::string>;
 
 std::string Text(const std::vector<std::uint8_t>& bytes) { return {bytes.begin(), bytes.end()}; }
 
-// The file's lines, each of which must end with CR LF.
-std::vector<std::string> Zeilen(const std::string& pfad) {
-  const std::string text = Text(LiesBytes(pfad));
-  std::vector<std::string> zeilen;
-  std::size_t anfang = 0;
-  for (std::size_t ende; (ende = text.find("\r\n", anfang)) != std::string::npos; anfang = ende + 2)
-    zeilen.push_back(text.substr(anfang, ende - anfang));
-  EXPECT_EQ(anfang, text.size()) << "Rest ohne CR LF";
-  return zeilen;
-}
-
 TEST(UZeilendatei, JedeZeileMitCrLf) {
   TTempOrdner ordner;
   const std::string pfad = ordner.Pfad("a.txt");
@@ -40,6 +29,18 @@ TEST(UZeilendatei, JedeZeileMitCrLf) {
   SchreibeZeilen(pfad, AlsBauer({}));
   EXPECT_EQ(Text(LiesBytes(pfad)), "");
   EXPECT_EQ(ordner.Eintraege(), Namen{"a.txt"});
+}
+
+// A line longer than the file's buffer, whole or in parts, is written whole.
+TEST(UZeilendatei, LangeZeilen) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.txt");
+  const std::string lang(300000, 'a');
+  SchreibeZeilen(pfad, [&](TZeilenZiel& z) {
+    z.Zeile({lang, "x", lang});
+    z.Zeile(lang);
+  });
+  EXPECT_EQ(Text(LiesBytes(pfad)), lang + "x" + lang + "\r\n" + lang + "\r\n");
 }
 
 TEST(UZeilendatei, ExportdateienZeileFuerZeile) {
@@ -65,9 +66,9 @@ TEST(UZeilendatei, ExportdateienZeileFuerZeile) {
     SchreibeZeilen(ordner.Pfad(fall.Name), fall.Bauer);
     TZeilenSammler soll;
     fall.Bauer(soll);
-    const std::vector<std::string> gelesen = Zeilen(ordner.Pfad(fall.Name));
+    const std::vector<std::string> gelesen = InZeilen(Text(LiesBytes(ordner.Pfad(fall.Name))));
     EXPECT_EQ(gelesen.size(), fall.Anzahl) << fall.Name;
-    EXPECT_EQ(gelesen, soll.Zeilen) << fall.Name;
+    EXPECT_EQ(gelesen, soll.Zeilen()) << fall.Name;
   }
 }
 
