@@ -65,8 +65,8 @@ void DifZeilen(const TSatzfolge<TRec>& saetze, const std::string& mehrzahl,
   for (const std::string& spalte : spalten) Zelle(zeilen, InAnfuehrung(spalte));
   NeueZeile(zeilen);
 
-  for (std::size_t n = 1; n <= saetze.size(); ++n)
-    zeilen.Bis(Satzzeile(zeilen.Raum(MaxSatz), n, saetze[n - 1]));
+  std::size_t n = 0;
+  for (const TRec& satz : saetze) zeilen.Bis(Satzzeile(zeilen.Raum(MaxSatz), ++n, satz));
 
   NeueZeile(zeilen);
   Zelle(zeilen, Leerzelle);

@@ -234,8 +234,8 @@ void SammlungsTabelle(TZeilenZiel& zeilen, const std::string& ueberschrift,
   for (std::size_t i = 0; i <= spalten.size(); ++i) leer += "<td>&nbsp;</td>";
   zeilen.Zeile(leer + "</tr>");
 
-  for (std::size_t n = 1; n <= saetze.size(); ++n)
-    zeilen.Bis(Tabellenzeile(zeilen.Raum(MaxZeile), n, saetze[n - 1]));
+  std::size_t n = 0;
+  for (const TRec& satz : saetze) zeilen.Bis(Tabellenzeile(zeilen.Raum(MaxZeile), ++n, satz));
   zeilen.Zeile(TabellenEnde);
 }
 
