@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -162,9 +164,35 @@ void TAtomareDatei::SetzeAnDieStelle() {
   Temp.clear();
 }
 
+namespace {
+
+// Keeps the file that a replacement takes the name from until the save is
+// done, and lets it go beside the program: freeing its space can take the
+// file system about as long as writing the new one did.
+class TAbgeloest {
+public:
+  explicit TAbgeloest(const std::string& pfad) : Fd(open(pfad.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC)) {}
+  TAbgeloest(const TAbgeloest&) = delete;
+  TAbgeloest& operator=(const TAbgeloest&) = delete;
+  ~TAbgeloest() {
+    if (Fd < 0) return;
+    try {
+      std::thread([fd = Fd] { close(fd); }).detach();
+    } catch (const std::system_error&) {
+      close(Fd);
+    }
+  }
+
+private:
+  int Fd;
+};
+
+}  // namespace
+
 void TAtomareDatei::Fertig() {
   Leere();
   if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
+  const TAbgeloest vorgaenger(Weg == TWeg::Direkt ? std::string() : Ziel);
   if (Weg != TWeg::Direkt) SetzeAnDieStelle();
   if (close(std::exchange(Fd, -1)) != 0) Scheitern(errno, TDateiSchritt::Schreiben);
   if (Weg == TWeg::Direkt) return;
