@@ -14,10 +14,10 @@ class QPushButton;
 class TNebenfenster : public QDialog {
   Q_OBJECT
 public:
-  // Where the window stands when it is shown. The first two are the
-  // Conventions' rule: placed so the first time, and afterwards opened where
-  // the window was last (where the user moved it, too). A window whose Part
-  // places it does that itself.
+  // Where the window stands when it is shown. With the first two it is
+  // placed so the first time, and afterwards opened where it was last (where
+  // the user moved it, too). A window with a placement of its own does that
+  // itself.
   enum class TPlatz { UeberHauptfenster, Bildschirmmitte, EigeneRegel };
 
   // A fixed client area; with minimieren the frame also has a minimise box.
