@@ -108,6 +108,7 @@ TAtomareDatei::~TAtomareDatei() {
 }
 
 void TAtomareDatei::Verwirf() {
+  Schreiber.reset();
   if (!Temp.empty()) unlink(Temp.c_str());
   close(Fd);
   Fd = -1;
@@ -130,16 +131,29 @@ void TAtomareDatei::SchreibeDurch(const void* daten, std::size_t anzahl) {
   }
 }
 
-void TAtomareDatei::Leere() {
-  std::size_t geschrieben = 0;
-  while (geschrieben < Gefuellt) {
-    const ssize_t n = write(Fd, Puffer.get() + geschrieben, Gefuellt - geschrieben);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      Aufgeben(errno, TDateiSchritt::Schreiben);
-    }
-    geschrieben += static_cast<std::size_t>(n);
+void TAtomareDatei::StarteSchreiber() {
+  try {
+    Zweitpuffer.reset(new std::uint8_t[PufferGroesse]);
+    Schreiber = std::make_unique<THintergrundschreiber>(Fd);
+  } catch (const std::system_error&) {  // no thread: the buffer is written here
   }
+}
+
+void TAtomareDatei::Leere() {
+  if (!Schreiber) StarteSchreiber();
+  if (!Schreiber) return SchreibeRest();
+  if (const int fehler = Schreiber->Warte()) Aufgeben(fehler, TDateiSchritt::Schreiben);
+  Schreiber->Schreibe(Puffer.get(), Gefuellt);
+  std::swap(Puffer, Zweitpuffer);
+  Gefuellt = 0;
+}
+
+void TAtomareDatei::SchreibeRest() {
+  if (Schreiber) {
+    if (const int fehler = Schreiber->Warte()) Aufgeben(fehler, TDateiSchritt::Schreiben);
+    Schreiber.reset();
+  }
+  if (const int fehler = SchreibeGanz(Fd, Puffer.get(), Gefuellt)) Aufgeben(fehler, TDateiSchritt::Schreiben);
   Gefuellt = 0;
 }
 
@@ -190,7 +204,7 @@ private:
 }  // namespace
 
 void TAtomareDatei::Fertig() {
-  Leere();
+  SchreibeRest();
   if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
   const TAbgeloest vorgaenger(Weg == TWeg::Direkt ? std::string() : Ziel);
   if (Weg != TWeg::Direkt) SetzeAnDieStelle();

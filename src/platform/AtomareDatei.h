@@ -2,6 +2,7 @@
 // Replacing a file in one step.
 
 #include "platform/Fehler.h"
+#include "platform/Hintergrundschreiber.h"
 
 #include <cstdint>
 #include <cstring>
@@ -37,7 +38,8 @@ std::string Verzeichnis(const std::string& pfad);
 std::string ZielPfad(const std::string& pfad);
 
 // A file that replaces pfad in one step once it is complete: the content goes
-// through a small buffer into an unnamed file in the folder of pfad, and
+// through a small buffer (two for a long file, one written out beside the
+// program while the other fills) into an unnamed file in the folder of pfad, and
 // Fertig() flushes it to disk and puts it in place of pfad. Every failure
 // throws EAtomarFehler and leaves any file at pfad untouched, and a file that
 // was not finished vanishes, also when the program is killed. Where the file
@@ -76,13 +78,17 @@ public:
   void Fertig();
 
 private:
-  static constexpr std::size_t PufferGroesse = 1 << 18;
+  static constexpr std::size_t PufferGroesse = 1 << 20;
 
   // Where the content goes until it is complete.
   enum class TWeg { Unbenannt, Benannt, Direkt };
 
   void SchreibeDurch(const void* daten, std::size_t anzahl);
+  // Hands the full buffer to the writer and goes on in the other one.
   void Leere();
+  // Waits for the writer and writes what is buffered itself.
+  void SchreibeRest();
+  void StarteSchreiber();
   void SetzeAnDieStelle();
   // Closes the file and removes its temporary name (an unnamed file vanishes
   // by itself).
@@ -92,8 +98,10 @@ private:
   std::string Ziel, Temp;  // Temp: the name of the file while it has one of its own
   TWeg Weg = TWeg::Unbenannt;
   int Fd = -1;
-  std::unique_ptr<std::uint8_t[]> Puffer;
+  std::unique_ptr<std::uint8_t[]> Puffer, Zweitpuffer;
   std::size_t Gefuellt = 0;
+  // Once the first buffer is full; it goes before the buffers and the file.
+  std::unique_ptr<THintergrundschreiber> Schreiber;
 };
 
 // The whole content in one call.

@@ -53,7 +53,7 @@ public:
       if (ohneUnbenannt && !OhneUnbenannteDateien()) _exit(1);
       SchreibeDateiAtomar(pfad, Bytes("neu"));
       TAtomareDatei datei(pfad);
-      const std::vector<std::uint8_t> teil(1 << 20, 'n');  // more than the buffer holds
+      const std::vector<std::uint8_t> teil(3 << 20, 'n');  // more than the buffers hold
       datei.Schreibe(teil.data(), teil.size());
       if (write(rohr[1], "m", 1) != 1) _exit(1);
       for (;;) pause();
@@ -171,21 +171,31 @@ TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("ordner.swl"), Bytes("x")); }),
             "Dateizugriff verweigert");
 
-  // A real write failure, midway through the data.
+  // A real write failure, midway through the data; in a long file it
+  // happens beside the program, while the next part is being made.
   const std::vector<std::uint8_t> gross(3 * 3072, 0x41);
+  const std::vector<std::uint8_t> lang = [] {
+    std::vector<std::uint8_t> bytes(5 << 20);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 4099);
+    return bytes;
+  }();
   {
     TDateiGroessenGrenze grenze(4096);
-    EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(pfad, gross); }), "E/A-Fehler 27");
-    EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("neu.swl"), gross); }),
-              "E/A-Fehler 27");
+    for (const auto* inhalt : {&gross, &lang}) {
+      EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(pfad, *inhalt); }), "E/A-Fehler 27");
+      EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("neu.swl"), *inhalt); }),
+                "E/A-Fehler 27");
+    }
   }
   EXPECT_EQ(LiesBytes(pfad), Bytes("alter Inhalt"));
   EXPECT_EQ(ordner.Eintraege(), (Namen{"alt.swl", "ordner.swl"}));
   EXPECT_TRUE(ordner.Eintraege("ordner.swl").empty());
 
-  // With the limit gone the same write works.
+  // With the limit gone the same writes work.
   SchreibeDateiAtomar(pfad, gross);
   EXPECT_EQ(LiesBytes(pfad), gross);
+  SchreibeDateiAtomar(pfad, lang);
+  EXPECT_EQ(LiesBytes(pfad), lang);
 }
 
 }  // namespace
