@@ -133,7 +133,7 @@ void TAtomareDatei::SchreibeDurch(const void* daten, std::size_t anzahl) {
 
 void TAtomareDatei::StarteSchreiber() {
   try {
-    Zweitpuffer.reset(new std::uint8_t[PufferGroesse]);
+    if (!Zweitpuffer) Zweitpuffer.reset(new std::uint8_t[PufferGroesse]);
     Schreiber = std::make_unique<THintergrundschreiber>(Fd);
   } catch (const std::system_error&) {  // no thread: the buffer is written here
   }
