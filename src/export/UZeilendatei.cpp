@@ -44,7 +44,7 @@ private:
 
 void SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer) {
   try {
-    TAtomareDatei datei(pfad);
+    TAtomareDatei datei(pfad, TPufferung::Nebenher);
     TDateizeilen zeilen(datei);
     bauer(zeilen);
     zeilen.Belege();

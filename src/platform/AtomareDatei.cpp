@@ -78,7 +78,8 @@ std::string ZielPfad(const std::string& pfad) {
   Scheitern(ELOOP);
 }
 
-TAtomareDatei::TAtomareDatei(const std::string& pfad) : Ziel(ZielPfad(pfad)) {
+TAtomareDatei::TAtomareDatei(const std::string& pfad, TPufferung pufferung)
+    : Ziel(ZielPfad(pfad)), Pufferung(pufferung) {
   // A write-protected file stays protected, although renaming over it would work.
   if (access(Ziel.c_str(), F_OK) == 0 && access(Ziel.c_str(), W_OK) != 0) Scheitern(errno);
   const std::string ordner = Verzeichnis(Ziel);
@@ -140,7 +141,7 @@ void TAtomareDatei::StarteSchreiber() {
 }
 
 void TAtomareDatei::Leere() {
-  if (!Schreiber) StarteSchreiber();
+  if (!Schreiber && Pufferung == TPufferung::Nebenher) StarteSchreiber();
   if (!Schreiber) return SchreibeRest();
   if (const int fehler = Schreiber->Warte()) Aufgeben(fehler, TDateiSchritt::Schreiben);
   Schreiber->Schreibe(Puffer.get(), Gefuellt);

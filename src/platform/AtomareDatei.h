@@ -37,9 +37,16 @@ std::string Verzeichnis(const std::string& pfad);
 // that cannot be read, or a loop, throws EAtomarFehler.
 std::string ZielPfad(const std::string& pfad);
 
+// How full buffers reach the disk: written by the program between two
+// pieces of content and synced at the end, or, for content that takes about
+// as long to make as to write (the lines of a report), written by a thread of
+// the file's own while the next buffer fills and taken to disk at once. Where
+// making the content costs next to nothing (the records of a collection), a
+// second thread would only compete with the disk's and the system's own work.
+enum class TPufferung { Einfach, Nebenher };
+
 // A file that replaces pfad in one step once it is complete: the content goes
-// through a small buffer (two for a long file, one written out beside the
-// program while the other fills) into an unnamed file in the folder of pfad, and
+// through a small buffer into an unnamed file in the folder of pfad, and
 // Fertig() flushes it to disk and puts it in place of pfad. Every failure
 // throws EAtomarFehler and leaves any file at pfad untouched, and a file that
 // was not finished vanishes, also when the program is killed. Where the file
@@ -54,7 +61,7 @@ std::string ZielPfad(const std::string& pfad);
 // permissions, and a failure leaves it incomplete and is reported as well.
 class TAtomareDatei {
 public:
-  explicit TAtomareDatei(const std::string& pfad);
+  explicit TAtomareDatei(const std::string& pfad, TPufferung pufferung = TPufferung::Einfach);
   TAtomareDatei(const TAtomareDatei&) = delete;
   TAtomareDatei& operator=(const TAtomareDatei&) = delete;
   ~TAtomareDatei();
@@ -84,9 +91,10 @@ private:
   enum class TWeg { Unbenannt, Benannt, Direkt };
 
   void SchreibeDurch(const void* daten, std::size_t anzahl);
-  // Hands the full buffer to the writer and goes on in the other one.
+  // Writes the full buffer out, or hands it to the writer and goes on in the
+  // other one.
   void Leere();
-  // Waits for the writer and writes what is buffered itself.
+  // Waits for any writer and writes what is buffered itself.
   void SchreibeRest();
   void StarteSchreiber();
   void SetzeAnDieStelle();
@@ -97,10 +105,12 @@ private:
 
   std::string Ziel, Temp;  // Temp: the name of the file while it has one of its own
   TWeg Weg = TWeg::Unbenannt;
+  TPufferung Pufferung;
   int Fd = -1;
   std::unique_ptr<std::uint8_t[]> Puffer, Zweitpuffer;
   std::size_t Gefuellt = 0;
-  // Once the first buffer is full; it goes before the buffers and the file.
+  // Nebenher, once the first buffer is full; it goes before the buffers and
+  // the file.
   std::unique_ptr<THintergrundschreiber> Schreiber;
 };
 

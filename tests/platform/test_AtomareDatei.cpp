@@ -52,7 +52,7 @@ public:
       close(rohr[0]);
       if (ohneUnbenannt && !OhneUnbenannteDateien()) _exit(1);
       SchreibeDateiAtomar(pfad, Bytes("neu"));
-      TAtomareDatei datei(pfad);
+      TAtomareDatei datei(pfad, TPufferung::Nebenher);
       const std::vector<std::uint8_t> teil(3 << 20, 'n');  // more than the buffers hold
       datei.Schreibe(teil.data(), teil.size());
       if (write(rohr[1], "m", 1) != 1) _exit(1);
@@ -179,12 +179,18 @@ TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 4099);
     return bytes;
   }();
+  const auto nebenher = [](const std::string& ziel, const std::vector<std::uint8_t>& bytes) {
+    TAtomareDatei datei(ziel, TPufferung::Nebenher);
+    datei.Schreibe(bytes.data(), bytes.size());
+    datei.Fertig();
+  };
   {
     TDateiGroessenGrenze grenze(4096);
     for (const auto* inhalt : {&gross, &lang}) {
       EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(pfad, *inhalt); }), "E/A-Fehler 27");
       EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("neu.swl"), *inhalt); }),
                 "E/A-Fehler 27");
+      EXPECT_EQ(FehlerVon([&] { nebenher(pfad, *inhalt); }), "E/A-Fehler 27");
     }
   }
   EXPECT_EQ(LiesBytes(pfad), Bytes("alter Inhalt"));
@@ -196,6 +202,8 @@ TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   EXPECT_EQ(LiesBytes(pfad), gross);
   SchreibeDateiAtomar(pfad, lang);
   EXPECT_EQ(LiesBytes(pfad), lang);
+  nebenher(ordner.Pfad("neu.swl"), lang);
+  EXPECT_EQ(LiesBytes(ordner.Pfad("neu.swl")), lang);
 }
 
 }  // namespace
