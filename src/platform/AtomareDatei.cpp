@@ -79,7 +79,8 @@ std::string ZielPfad(const std::string& pfad) {
 }
 
 TAtomareDatei::TAtomareDatei(const std::string& pfad, TPufferung pufferung)
-    : Ziel(ZielPfad(pfad)), Pufferung(pufferung) {
+    : Ziel(ZielPfad(pfad)), Pufferung(pufferung),
+      PufferGroesse(pufferung == TPufferung::Nebenher ? GroesseNebenher : GroesseEinfach) {
   // A write-protected file stays protected, although renaming over it would work.
   if (access(Ziel.c_str(), F_OK) == 0 && access(Ziel.c_str(), W_OK) != 0) Scheitern(errno);
   const std::string ordner = Verzeichnis(Ziel);

@@ -85,7 +85,10 @@ public:
   void Fertig();
 
 private:
-  static constexpr std::size_t PufferGroesse = 1 << 20;
+  // Large buffers let the writer thread take over seldom. A single buffer
+  // stays small: in pieces of 1 MB, saving a 600 MB collection took Linux
+  // 6.18 on ext4 more than twice as long as in pieces of 256 KB.
+  static constexpr std::size_t GroesseEinfach = 1 << 18, GroesseNebenher = 1 << 20;
 
   // Where the content goes until it is complete.
   enum class TWeg { Unbenannt, Benannt, Direkt };
@@ -106,6 +109,7 @@ private:
   std::string Ziel, Temp;  // Temp: the name of the file while it has one of its own
   TWeg Weg = TWeg::Unbenannt;
   TPufferung Pufferung;
+  std::size_t PufferGroesse;
   int Fd = -1;
   std::unique_ptr<std::uint8_t[]> Puffer, Zweitpuffer;
   std::size_t Gefuellt = 0;
