@@ -12,8 +12,9 @@
 // interrupted; returns 0, or the errno of the failure.
 int SchreibeGanz(int fd, const std::uint8_t* daten, std::size_t anzahl);
 
-// A thread of its own that writes one buffer at a time to a file, from its
-// start on, and has the system take each buffer to disk at once. A buffer
+// A thread of its own that writes buffers one after the other to a file,
+// from the file's beginning, and has the system start taking each to disk at
+// once. A buffer
 // handed over with Schreibe() must stay untouched until Warte() returns.
 // The thread ends with the object, which waits for the buffer in hand first,
 // so that the file may then be closed.
