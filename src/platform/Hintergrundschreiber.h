@@ -14,10 +14,9 @@ int SchreibeGanz(int fd, const std::uint8_t* daten, std::size_t anzahl);
 
 // A thread of its own that writes buffers one after the other to a file,
 // from the file's beginning, and has the system start taking each to disk at
-// once. A buffer
-// handed over with Schreibe() must stay untouched until Warte() returns.
-// The thread ends with the object, which waits for the buffer in hand first,
-// so that the file may then be closed.
+// once. A buffer handed over with Schreibe() must stay untouched until
+// Warte() returns. The thread ends with the object, which waits for the
+// buffer in hand first, so that the file may then be closed.
 class THintergrundschreiber {
 public:
   // Throws std::system_error when no thread can be started.
