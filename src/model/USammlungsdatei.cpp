@@ -162,8 +162,15 @@ TSammlungsLeser::~TSammlungsLeser() {
   if (Fd >= 0) close(Fd);
 }
 
+// The fuzzer builds the reader with a buffer of a few records and a part of
+// one, so that its inputs span several reads and records lie across two.
+#ifndef SCHEIBWART_LESEPUFFER
+#define SCHEIBWART_LESEPUFFER (256 * RecordSize)
+#endif
+
 std::string TSammlungsLeser::LiesAlles(TSammlungsZiel& ziel) {
-  constexpr std::size_t PufferGroesse = 256 * RecordSize;
+  constexpr std::size_t PufferGroesse = SCHEIBWART_LESEPUFFER;
+  static_assert(PufferGroesse >= RecordSize);
   // Every byte is read before it is used, so the buffer needs no zeroing.
   const std::unique_ptr<std::uint8_t[]> puffer(new std::uint8_t[PufferGroesse]);
   TSammlungsDecoder decoder(ziel);
