@@ -19,6 +19,13 @@ namespace {
 
 std::string Dateiname(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
 
+// The settings remember a file only after it was written or read, so that a
+// setup.ini that cannot be written never keeps the user from the collection.
+void MerkeDatei(TSetupIni& setupIni, const char* ordnerSchluessel, const QString& pfad) {
+  setupIni.SchreibeText("Datei", "letzteDatei", pfad);
+  setupIni.SchreibeText("Optionen", ordnerSchluessel, Verzeichnisteil(pfad));
+}
+
 void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
   QStringList zeilen;
   zeilen.reserve(static_cast<qsizetype>(eintraege.size()));
@@ -55,8 +62,6 @@ std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
 TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   if (!SaveDialog.Execute()) return TSpeicherErgebnis::Abgebrochen;
   const QString pfad = SaveDialog.FileName;
-  SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
-  SetupIni->SchreibeText("Optionen", "savefilepath", Verzeichnisteil(pfad));
 
   const std::vector<std::string> verleih = Eintraege(LBVerleih), filmWuensche = Eintraege(LBFilmeW),
                                  spielWuensche = Eintraege(LBSpieleW);
@@ -65,6 +70,7 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     Dialoge.Meldung(this, QStringLiteral("Fehler:"),
                     QStringLiteral("Speichern ist fehlgeschlagen!\nEs sind keine Daten eingetragen!"),
                     TKnoepfe::Ok, TSymbol::Ausrufezeichen);
+    Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
     return TSpeicherErgebnis::NichtsZuSpeichern;
   }
 
@@ -75,6 +81,7 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   }
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
+  Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
   return TSpeicherErgebnis::Geschrieben;
 }
 
@@ -86,12 +93,11 @@ void TFHaupt::MainLoadClick() {
   if (OpenDialog.Execute()) {
     if (!Neu()) return;
     const QString pfad = OpenDialog.FileName;
-    SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
-    SetupIni->SchreibeText("Optionen", "openfilepath", Verzeichnisteil(pfad));
     // A name that does not exist leaves the collection empty, as New left it.
     // A load that fails part-way shows its failure before the statistics
     // count what it read.
     if (QFileInfo(pfad).isFile()) Befehl([&] { LoadCollection(pfad); });
+    Befehl([&] { MerkeDatei(*SetupIni, "openfilepath", pfad); });
   }
   SBStatistikClick();
 }

@@ -14,7 +14,9 @@ std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdStr
 }  // namespace
 
 TSetupIni::TSetupIni(const QString& verzeichnis)
-    : Verzeichnis(verzeichnis), Datei(verzeichnis + QStringLiteral("/setup.ini")) {}
+    : Verzeichnis(verzeichnis),
+      Datei(verzeichnis + (verzeichnis.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) +
+            QStringLiteral("setup.ini")) {}
 
 QString TSetupIni::LiesText(const char* sektion, const char* schluessel) const {
   return QFile::decodeName(QByteArray::fromStdString(IniLiesText(Bytes(Datei), sektion, schluessel, {})));
