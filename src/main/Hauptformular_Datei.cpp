@@ -6,18 +6,15 @@
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
 #include "widgets/ListBox.h"
 #include "widgets/Wartezeiger.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QToolButton>
 
 namespace {
-
-std::string Dateiname(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
 
 // The settings remember a file only after it was written or read, so that a
 // setup.ini that cannot be written never keeps the user from the collection.
@@ -77,7 +74,7 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   // Throws before the title changes when the file cannot be written.
   {
     const TWartezeiger warten;
-    SchreibeSammlung(Dateiname(pfad), sammlung);
+    SchreibeSammlung(DateinameBytes(pfad), sammlung);
   }
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
@@ -96,7 +93,7 @@ void TFHaupt::MainLoadClick() {
     // A name that does not exist leaves the collection empty, as New left it.
     // A load that fails part-way shows its failure before the statistics
     // count what it read.
-    if (QFileInfo(pfad).isFile()) Befehl([&] { LoadCollection(pfad); });
+    if (IstDatei(pfad)) Befehl([&] { LoadCollection(pfad); });
     Befehl([&] { MerkeDatei(*SetupIni, "openfilepath", pfad); });
   }
   SBStatistikClick();
@@ -107,7 +104,7 @@ void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
 void TFHaupt::LoadCollection(const QString& pfad) {
   // The failure below ends the scope, and the wait, before its box is shown.
   const TWartezeiger warten;
-  TSammlungsLeser leser(Dateiname(pfad));
+  TSammlungsLeser leser(DateinameBytes(pfad));
   setWindowTitle(TitleWithFile(pfad));
   TLadeZiel inhalt(*DatBas);
   const std::string fehler = leser.LiesAlles(inhalt);

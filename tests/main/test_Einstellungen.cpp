@@ -5,6 +5,8 @@
 #include "main/Fenstertitel.h"
 #include "main/Programm.h"
 #include "model/USammlungsdatei.h"
+#include "platform/AtomareDatei.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/ListBox.h"
 #include "support/Testordner.h"
 #include "support/Testumgebung.h"
@@ -298,6 +300,30 @@ private slots:
     O().CBmerken->click();
     QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
+  }
+
+  // A name that is not UTF-8 (Latin-1 from an old disk) loads from the
+  // command line, and its bytes reach letzteDatei so the next start finds it.
+  void nameDerKeinUtf8IstWirdGeladenUndGemerkt() {
+    const std::string bytes = Daten.path().toStdString() + "/M\xfcller.swl";
+    const QString pfad = DateinameText(bytes);
+    TSammlung s;
+    s.Filme = {{"Metropolis", "2", "DVD", "", ""}};
+    SchreibeDateiAtomar(bytes, EncodeSammlung(s));
+    Starte({pfad});
+    QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
+    QCOMPARE(H().windowTitle(),
+             TitleNoFile() + QStringLiteral("  ( ") + Daten.path() + QStringLiteral("/M\uFFFDller.swl )"));
+
+    O().CBload->click();
+    Dialoge().Waehle(pfad);
+    H().MainLoad->trigger();
+    QVERIFY(Setup().contains(QByteArray::fromStdString("letzteDatei=" + bytes + "\n")));
+    Programm.reset();
+
+    Starte();
+    QCOMPARE(H().LBFilme->Item(0), QStringLiteral("Metropolis  ( 2 * DVD )"));
+    QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
   }
 
   // A setup.ini that cannot be written never keeps the collection from being
