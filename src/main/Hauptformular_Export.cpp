@@ -19,7 +19,6 @@
 #include "windows/FFUebersicht.h"
 #include "windows/Shell.h"
 
-
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;

@@ -9,8 +9,8 @@
 
 TSetupIni::TSetupIni(const QString& verzeichnis)
     : Verzeichnis(verzeichnis),
-      Datei(verzeichnis + (verzeichnis.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) +
-            QStringLiteral("setup.ini")) {}
+      Datei(verzeichnis.endsWith(QLatin1Char('/')) ? verzeichnis + QStringLiteral("setup.ini")
+                                                   : verzeichnis + QStringLiteral("/setup.ini")) {}
 
 QString TSetupIni::LiesText(const char* sektion, const char* schluessel) const {
   return DateinameText(IniLiesText(DateinameBytes(Datei), sektion, schluessel, {}));
