@@ -8,5 +8,5 @@ QString TitleNoFile();
 
 // " Scheibwart  [ v 1.0 ]  ( path )", with the full path: a path relative to
 // the working folder is made absolute, "." and ".." are resolved, links are
-// not followed.
+// not followed. A byte of the name that is not UTF-8 shows as U+FFFD.
 QString TitleWithFile(const QString& pfad);

@@ -6,18 +6,22 @@
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
 #include "widgets/ListBox.h"
 #include "widgets/Wartezeiger.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QToolButton>
 
 namespace {
 
-std::string Dateiname(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
+// The settings remember a file only after it was written or read, so that a
+// setup.ini that cannot be written never keeps the user from the collection.
+void MerkeDatei(TSetupIni& setupIni, const char* ordnerSchluessel, const QString& pfad) {
+  setupIni.SchreibeText("Datei", "letzteDatei", pfad);
+  setupIni.SchreibeText("Optionen", ordnerSchluessel, Verzeichnisteil(pfad));
+}
 
 void Fuelle(TListBox* liste, const std::vector<std::string>& eintraege) {
   QStringList zeilen;
@@ -55,8 +59,6 @@ std::vector<std::string> TFHaupt::Eintraege(const TListBox* liste) {
 TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   if (!SaveDialog.Execute()) return TSpeicherErgebnis::Abgebrochen;
   const QString pfad = SaveDialog.FileName;
-  SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
-  SetupIni->SchreibeText("Optionen", "savefilepath", Verzeichnisteil(pfad));
 
   const std::vector<std::string> verleih = Eintraege(LBVerleih), filmWuensche = Eintraege(LBFilmeW),
                                  spielWuensche = Eintraege(LBSpieleW);
@@ -65,16 +67,18 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     Dialoge.Meldung(this, QStringLiteral("Fehler:"),
                     QStringLiteral("Speichern ist fehlgeschlagen!\nEs sind keine Daten eingetragen!"),
                     TKnoepfe::Ok, TSymbol::Ausrufezeichen);
+    Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
     return TSpeicherErgebnis::NichtsZuSpeichern;
   }
 
   // Throws before the title changes when the file cannot be written.
   {
     const TWartezeiger warten;
-    SchreibeSammlung(Dateiname(pfad), sammlung);
+    SchreibeSammlung(DateinameBytes(pfad), sammlung);
   }
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
+  Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
   return TSpeicherErgebnis::Geschrieben;
 }
 
@@ -86,12 +90,11 @@ void TFHaupt::MainLoadClick() {
   if (OpenDialog.Execute()) {
     if (!Neu()) return;
     const QString pfad = OpenDialog.FileName;
-    SetupIni->SchreibeText("Datei", "letzteDatei", pfad);
-    SetupIni->SchreibeText("Optionen", "openfilepath", Verzeichnisteil(pfad));
     // A name that does not exist leaves the collection empty, as New left it.
     // A load that fails part-way shows its failure before the statistics
     // count what it read.
-    if (QFileInfo(pfad).isFile()) Befehl([&] { LoadCollection(pfad); });
+    if (IstDatei(pfad)) Befehl([&] { LoadCollection(pfad); });
+    Befehl([&] { MerkeDatei(*SetupIni, "openfilepath", pfad); });
   }
   SBStatistikClick();
 }
@@ -101,7 +104,7 @@ void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
 void TFHaupt::LoadCollection(const QString& pfad) {
   // The failure below ends the scope, and the wait, before its box is shown.
   const TWartezeiger warten;
-  TSammlungsLeser leser(Dateiname(pfad));
+  TSammlungsLeser leser(DateinameBytes(pfad));
   setWindowTitle(TitleWithFile(pfad));
   TLadeZiel inhalt(*DatBas);
   const std::string fehler = leser.LiesAlles(inhalt);

@@ -12,20 +12,19 @@
 #include "export/UTextReport.h"
 #include "export/UZeilendatei.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
 #include "widgets/ListBox.h"
 #include "widgets/Wartezeiger.h"
 #include "windows/FFUebersicht.h"
 #include "windows/Shell.h"
 
-#include <QFile>
-
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
   {
     const TWartezeiger warten;
-    SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen);
+    SchreibeZeilen(DateinameBytes(dialog.FileName), zeilen);
   }
   BieteOeffnen(dialog.FileName, erfolg);
 }
@@ -98,7 +97,7 @@ void TFHaupt::ExportiereMappe(TSammlungsart art) {
   {
     const TWartezeiger warten;
     if (!ExportiereExcelDatei(Umgebung.Automation, uebersicht.Tabelle(),
-                              QFile::encodeName(SaveDialogxls.FileName).toStdString()))
+                              DateinameBytes(SaveDialogxls.FileName)))
       return;
   }
   BieteOeffnen(SaveDialogxls.FileName,

@@ -8,6 +8,7 @@
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
 #include "widgets/Befehlsschutz.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
 #include "widgets/ListBox.h"
@@ -20,7 +21,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -103,11 +103,11 @@ void TFHaupt::FormShow() {
   // A load that fails part-way keeps what it read: its failure is shown, and
   // then the statistics count what was read.
   const QStringList& argumente = Umgebung.Argumente;
-  if (!argumente.isEmpty() && QFileInfo(argumente.first()).isFile()) {
+  if (!argumente.isEmpty() && IstDatei(argumente.first())) {
     Befehl([&] { LoadCollection(argumente.first()); });
   } else if (Fenster.FOptionen->CBload->isChecked()) {
     const QString letzte = SetupIni->LiesText("Datei", "letzteDatei");
-    if (QFileInfo(letzte).isFile()) Befehl([&] { LoadCollection(letzte); });
+    if (IstDatei(letzte)) Befehl([&] { LoadCollection(letzte); });
   }
   SBStatistikClick();
 }

@@ -6,8 +6,8 @@
 
 class TSetupIni {
 public:
-  // The file is the folder with its trailing separator, then "/setup.ini";
-  // the first write creates the folder if it is missing.
+  // The file is setup.ini in that folder; the first write creates the
+  // folder if it is missing.
   explicit TSetupIni(const QString& verzeichnis);
 
   const QString& Pfad() const { return Datei; }

@@ -3,6 +3,7 @@
 #include "main/Programm.h"
 #include "widgets/Anwendungstitel.h"
 #include "office/LibreOfficeAutomation.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/QtDialoge.h"
 #include "windows/Shell.h"
 #include "windows/Zwischenablage.h"
@@ -41,11 +42,16 @@ int main(int argc, char** argv) {
   if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTexte);
 
+  // The arguments from their bytes, which Qt has left after taking its own
+  // options: a file name that is not UTF-8 must still name its file.
+  QStringList argumente;
+  for (int i = 1; i < argc; ++i) argumente << DateinameText(argv[i]);
+
   TQtDialoge dialoge;
   TXdgShell shell;
   TQtZwischenablage zwischenablage;
   TLibreOfficeAutomation automation;
-  TProgramm programm(TUmgebung{dialoge, shell, zwischenablage, automation, QApplication::arguments().mid(1),
+  TProgramm programm(TUmgebung{dialoge, shell, zwischenablage, automation, argumente,
                                QApplication::applicationDirPath() + QLatin1Char('/')});
   programm.Start();
   return QApplication::exec();

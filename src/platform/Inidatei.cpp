@@ -14,7 +14,10 @@ namespace {
 
 constexpr std::size_t MaxWertLaenge = 2047;
 
-// One line of the file and the line end it had ("" for a last line without).
+// One line of the file and the line end it had. A last line without a line
+// feed has "" or, when it ends in a carriage return, "\r": that ends the line
+// as "\r\n" would, so the line reads the same before and after a write
+// completes its end.
 struct TZeile {
   std::string Inhalt;
   std::string Ende;
@@ -26,7 +29,8 @@ std::vector<TZeile> Zeilen(const std::string& text) {
   while (anfang < text.size()) {
     const std::size_t nl = text.find('\n', anfang);
     if (nl == std::string::npos) {
-      zeilen.push_back({text.substr(anfang), ""});
+      const bool cr = text.back() == '\r';
+      zeilen.push_back({text.substr(anfang, text.size() - anfang - (cr ? 1 : 0)), cr ? "\r" : ""});
       break;
     }
     const bool cr = nl > anfang && text[nl - 1] == '\r';
@@ -163,10 +167,14 @@ std::optional<bool> NichtNull(std::string_view text) {
   return nichtNull;
 }
 
-// Inserts a line before position pos; the line before it gets a line end if
-// it was the last one and had none.
+// Inserts a line before position pos; the line before it gets a whole line
+// end if it was the last one and had none or only its carriage return.
 void Einfuegen(std::vector<TZeile>& zeilen, std::size_t pos, TZeile zeile) {
-  if (pos > 0 && zeilen[pos - 1].Ende.empty()) zeilen[pos - 1].Ende = zeile.Ende;
+  if (pos > 0) {
+    std::string& davor = zeilen[pos - 1].Ende;
+    if (davor.empty()) davor = zeile.Ende;
+    if (davor == "\r") davor = "\r\n";
+  }
   zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(pos), std::move(zeile));
 }
 
@@ -192,7 +200,7 @@ void IniSchreibeText(const std::string& datei, const std::string& sektion,
   if (lesefehler != 0 && lesefehler != ENOENT) throw EFehler(fehlertext);
 
   std::vector<TZeile> zeilen = Zeilen(text);
-  const std::string ende = !zeilen.empty() && zeilen.front().Ende == "\r\n" ? "\r\n" : "\n";
+  const std::string ende = !zeilen.empty() && zeilen.front().Ende.starts_with('\r') ? "\r\n" : "\n";
   const TFundstelle fund = Suche(zeilen, sektion, schluessel);
   if (fund.Schluessel) {
     TZeile& zeile = zeilen[*fund.Schluessel];

@@ -98,6 +98,5 @@ std::optional<QString> TQtDialoge::Eingabe(QWidget* besitzer, const QString& tit
 
 std::optional<QString> TQtDialoge::Datei(QWidget* besitzer, const TDateiDialog& dialog) {
   TQtDateiDialog box(besitzer, dialog);
-  box.exec();
-  return box.Gewaehlt();
+  return box.Zeige();
 }

@@ -5,6 +5,8 @@
 #include "main/Fenstertitel.h"
 #include "main/Programm.h"
 #include "model/USammlungsdatei.h"
+#include "platform/AtomareDatei.h"
+#include "widgets/Dateinamen.h"
 #include "widgets/ListBox.h"
 #include "support/Testordner.h"
 #include "support/Testumgebung.h"
@@ -267,7 +269,7 @@ private slots:
   }
 
   // When the configuration folder cannot be written either, start-up reports
-  // it once and goes on; Open stops at its failed write.
+  // it once and goes on; Open loads the collection and then reports it.
   void konfigurationsordnerNichtBeschreibbar() {
     const QString pfad = Datei("Sammlung.swl");
     SchreibeSammlung(pfad, "Metropolis");
@@ -276,7 +278,7 @@ private slots:
     StarteInstalliert(keinOrdner, {pfad});
 
     const QString fehler =
-        QStringLiteral("nach ") + keinOrdner + QStringLiteral("/scheibwart//setup.ini kann nicht geschrieben werden.");
+        QStringLiteral("nach ") + keinOrdner + QStringLiteral("/scheibwart/setup.ini kann nicht geschrieben werden.");
     QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(Dialoge().Boxen[0].Titel, QStringLiteral("Scheibwart v1.0"));
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
@@ -291,12 +293,78 @@ private slots:
     H().MainLoad->trigger();
     QCOMPARE(Dialoge().Boxen.size(), 2);
     QCOMPARE(Dialoge().Boxen[1].Text, fehler);
-    QCOMPARE(H().LBFilme->Count(), 0);  // New had run; the load did not
+    QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
+    QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
 
     Dialoge().Vergiss();
     O().CBmerken->click();
     QCOMPARE(Dialoge().Boxen.size(), 1);
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
+  }
+
+  // A name that is not UTF-8 (Latin-1 from an old disk) loads from the
+  // command line, and its bytes reach letzteDatei so the next start finds it.
+  void nameDerKeinUtf8IstWirdGeladenUndGemerkt() {
+    const std::string bytes = Daten.path().toStdString() + "/M\xfcller.swl";
+    const QString pfad = DateinameText(bytes);
+    TSammlung s;
+    s.Filme = {{"Metropolis", "2", "DVD", "", ""}};
+    SchreibeDateiAtomar(bytes, EncodeSammlung(s));
+    Starte({pfad});
+    QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
+    QCOMPARE(H().windowTitle(),
+             TitleNoFile() + QStringLiteral("  ( ") + Daten.path() + QStringLiteral("/M\uFFFDller.swl )"));
+
+    O().CBload->click();
+    Dialoge().Waehle(pfad);
+    H().MainLoad->trigger();
+    QVERIFY(Setup().contains(QByteArray::fromStdString("letzteDatei=" + bytes + "\n")));
+    Programm.reset();
+
+    Starte();
+    QCOMPARE(H().LBFilme->Item(0), QStringLiteral("Metropolis  ( 2 * DVD )"));
+    QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
+  }
+
+  // A setup.ini that cannot be written never keeps the collection from being
+  // saved: the file is written, and the settings failure is shown afterwards,
+  // also when Save runs as the save-first question of Open.
+  void setupIniNichtBeschreibbarSpeichernGehtVor() {
+    const QString pfad = Datei("Sammlung.swl");
+    SchreibeSammlung(pfad, "Metropolis");
+    QVERIFY(QDir().mkpath(Umwelt->Programmordner.filePath(QStringLiteral("setup.ini"))));
+    Starte({pfad});
+    const QString fehler = QStringLiteral("nach ") + Umwelt->Programmordner.path() +
+                           QStringLiteral("/setup.ini kann nicht geschrieben werden.");
+    QCOMPARE(Dialoge().Boxen.size(), 1);  // start-up's own write of a flag
+    QCOMPARE(Dialoge().Boxen[0].Text, fehler);
+
+    const QString ziel = Datei("Ziel.swl");
+    Dialoge().Vergiss();
+    Dialoge().Waehle(ziel);
+    H().Modified = true;
+    H().MainSave->trigger();
+    QCOMPARE(LiesBytes(ziel), LiesBytes(pfad));
+    QCOMPARE(H().windowTitle(), TitleWithFile(ziel));
+    QVERIFY(!H().Modified);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Scheibwart v1.0"));
+    QCOMPARE(Dialoge().Boxen[1].Text, fehler);
+    QCOMPARE(Dialoge().Boxen[1].Symbol, TSymbol::Stop);
+
+    const QString zweites = Datei("Zweites.swl");
+    Dialoge().Vergiss();
+    H().Modified = true;
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(zweites);
+    Dialoge().Waehle(ziel);
+    H().MainLoad->trigger();
+    QCOMPARE(LiesBytes(zweites), LiesBytes(pfad));
+    QCOMPARE(Dialoge().Boxen.size(), 5);  // question, save dialog, failure, open dialog, failure
+    QCOMPARE(Dialoge().Boxen[2].Text, fehler);
+    QCOMPARE(Dialoge().Boxen[4].Text, fehler);
+    QCOMPARE(H().windowTitle(), TitleWithFile(ziel));
+    QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
   }
 
 private:

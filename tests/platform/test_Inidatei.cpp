@@ -112,6 +112,45 @@ TEST(Inidatei, CrlfBleibtCrlf) {
   EXPECT_EQ(Inhalt(f), "[Optionen]\na=1\r\nb=2\n");
 }
 
+// A last line without a line feed: a carriage return before the end of the
+// file ends the line as "\r\n" would, so the first write neither loses its
+// key behind a section that appears only now nor changes what a key reads.
+TEST(Inidatei, LetzteZeileOhneZeilenvorschub) {
+  struct TFall {
+    const char* Vorher;
+    const char* Sektion;
+    const char* Nachher;  // after writing neu=x into Sektion
+  };
+  const TFall faelle[] = {
+      {"[Optionen]\r", "Optionen", "[Optionen]\r\nneu=x\r\n"},
+      {"[Optionen]", "Optionen", "[Optionen]\nneu=x\n"},
+      {"[Optionen]\r", "Datei", "[Optionen]\r\n[Datei]\r\nneu=x\r\n"},
+      {"[Optionen]\nk=1\r", "Optionen", "[Optionen]\nk=1\r\nneu=x\n"},
+      {"[Optionen]\nk=1\r", "Datei", "[Optionen]\nk=1\r\n[Datei]\nneu=x\n"},
+      {"[Optionen]\r\nk=1\r", "Optionen", "[Optionen]\r\nk=1\r\nneu=x\r\n"},
+      {"[Datei]\nk=0\n[Optionen]\r", "Optionen", "[Datei]\nk=0\n[Optionen]\r\nneu=x\n"},
+      {"[Optionen]\nk=1\n\r", "Optionen", "[Optionen]\nk=1\nneu=x\n\r"},
+      {"[Optionen]\nk=1\n\r", "Datei", "[Optionen]\nk=1\n\r\n[Datei]\nneu=x\n"},
+  };
+  TTempOrdner ordner;
+  const std::string f = ordner.Pfad("a.ini");
+  for (const TFall& fall : faelle) {
+    SCOPED_TRACE(fall.Vorher + std::string(" -> ") + fall.Sektion);
+    SchreibBytes(f, Bytes(fall.Vorher));
+    const std::string k = IniLiesText(f, "Optionen", "k", "fehlt");
+    IniSchreibeText(f, fall.Sektion, "neu", "x");
+    EXPECT_EQ(Inhalt(f), fall.Nachher);
+    EXPECT_EQ(IniLiesText(f, fall.Sektion, "neu", "verloren"), "x");
+    EXPECT_EQ(IniLiesText(f, "Optionen", "k", "fehlt"), k);
+    EXPECT_EQ(k, std::string(fall.Vorher).find("k=1") == std::string::npos ? "fehlt" : "1");
+  }
+
+  // The key on such a line keeps its line end when it is set.
+  SchreibBytes(f, Bytes("[Optionen]\r\nk=1\r"));
+  IniSchreibeText(f, "Optionen", "k", "2");
+  EXPECT_EQ(Inhalt(f), "[Optionen]\r\nk=2\r");
+}
+
 TEST(Inidatei, Flags) {
   TTempOrdner ordner;
   const std::string f = ordner.Pfad("a.ini");

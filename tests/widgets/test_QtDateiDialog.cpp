@@ -4,9 +4,11 @@
 // message box, which shows every character of its text.
 
 #include "widgets/DateiDialog.h"
+#include "widgets/QtDateiDialog.h"
 #include "widgets/QtDialoge.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +64,47 @@ private slots:
 
     TippeName(QStringLiteral("Liste"));  // names without quotes go Qt's own way
     QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(ordner.filePath(QStringLiteral("Liste.txt"))));
+  }
+
+  // The name a save dialog gives and whether the replace question is still
+  // due. A desktop's dialog has asked for the name as typed (gefragt), Qt's
+  // own dialog for a name with quotes has not.
+  void speicherziel_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("endung");
+    QTest::addColumn<bool>("gefragt");
+    QTest::addColumn<QStringList>("vorhanden");
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<bool>("fragen");
+    const QStringList keine;
+    const QString ziel = QStringLiteral("ziel"), swl = QStringLiteral("swl"), zielSwl = QStringLiteral("ziel.swl");
+    QTest::newRow("ohne Endung, Datei mit Endung da") << ziel << swl << true << QStringList{zielSwl} << zielSwl << true;
+    QTest::newRow("mit Endung getippt, schon gefragt") << zielSwl << swl << true << QStringList{zielSwl} << zielSwl << false;
+    QTest::newRow("neue Datei") << ziel << swl << true << keine << zielSwl << false;
+    QTest::newRow("nur der getippte Name da") << ziel << swl << true << QStringList{ziel} << zielSwl << false;
+    QTest::newRow("ohne Vorgabe-Endung") << ziel << QString() << true << QStringList{ziel} << ziel << false;
+    QTest::newRow("andere Endung bleibt") << QStringLiteral("bericht.alt") << QStringLiteral("txt") << true
+                                          << QStringList{QStringLiteral("bericht.alt.txt")}
+                                          << QStringLiteral("bericht.alt") << false;
+    QTest::newRow("Punkt im Ordner zaehlt nicht") << QStringLiteral("a.b/ziel") << swl << true
+                                                  << QStringList{QStringLiteral("a.b/ziel.swl")}
+                                                  << QStringLiteral("a.b/ziel.swl") << true;
+    QTest::newRow("noch nicht gefragt") << zielSwl << swl << false << QStringList{zielSwl} << zielSwl << true;
+  }
+
+  void speicherziel() {
+    QFETCH(QString, getippt);
+    QFETCH(QString, endung);
+    QFETCH(bool, gefragt);
+    QFETCH(QStringList, vorhanden);
+    QFETCH(QString, datei);
+    QFETCH(bool, fragen);
+    QTemporaryDir ordner;
+    QDir(ordner.path()).mkdir(QStringLiteral("a.b"));
+    for (const QString& name : vorhanden) QVERIFY(QFile(ordner.filePath(name)).open(QIODevice::WriteOnly));
+    const TSpeicherziel ziel = Speicherziel(ordner.filePath(getippt), endung, gefragt);
+    QCOMPARE(ziel.Datei, ordner.filePath(datei));
+    QCOMPARE(ziel.Fragen, fragen);
   }
 
   // A stretch without a place to wrap (a web address, a note without blanks)
