@@ -15,8 +15,10 @@
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -158,6 +160,79 @@ TEST(AtomareDatei, SymbolischerLinkBleibt) {
   EXPECT_TRUE(IstLink(ordner.Pfad("kreis.swl")));
 }
 
+// In a sticky folder that everyone may write, a link is followed only where
+// the kernel's own rule for such folders follows it: when it belongs to the
+// user or to the folder's owner. Otherwise nothing changes, at the link's
+// end or beside it.
+TEST(AtomareDatei, FremdeLinksImGemeinsamenOrdner) {
+  if (geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
+  struct TFall {
+    const char* Fall;
+    mode_t Ordnerrechte;
+    uid_t Ordnerbesitzer, Linkbesitzer;
+    bool Gefolgt;
+  };
+  const TFall faelle[] = {
+      {"fremder Link", 01777, 0, 4321, false},
+      {"eigener Link", 01777, 0, 0, true},
+      {"Link des Ordnerbesitzers", 01777, 4321, 4321, true},
+      {"ohne Sticky-Bit", 0777, 0, 4321, true},
+      {"nur fuer den Besitzer", 01755, 0, 4321, true},
+  };
+  for (const TFall& fall : faelle) {
+    for (const bool vorhanden : {true, false}) {
+      SCOPED_TRACE(std::string(fall.Fall) + (vorhanden ? ", Ziel da" : ", Ziel fehlt"));
+      TTempOrdner ordner;
+      const std::string gemeinsam = ordner.Pfad("S"), ziel = ordner.Pfad("x");
+      mkdir(gemeinsam.c_str(), 0700);
+      ASSERT_EQ(chown(gemeinsam.c_str(), fall.Ordnerbesitzer, 0), 0);
+      ASSERT_EQ(chmod(gemeinsam.c_str(), fall.Ordnerrechte), 0);
+      if (vorhanden) SchreibBytes(ziel, Bytes("geheim"));
+      ASSERT_EQ(symlink(ziel.c_str(), (gemeinsam + "/Ziel.html").c_str()), 0);
+      ASSERT_EQ(lchown((gemeinsam + "/Ziel.html").c_str(), fall.Linkbesitzer, 0), 0);
+      // A link of the user's own that leads through the planted one changes nothing.
+      ASSERT_EQ(symlink("S/Ziel.html", ordner.Pfad("kette").c_str()), 0);
+
+      for (const std::string& pfad : {gemeinsam + "/Ziel.html", ordner.Pfad("kette")}) {
+        const std::string fehler = FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); });
+        EXPECT_EQ(fehler, fall.Gefolgt ? "(kein Fehler)" : "Dateizugriff verweigert") << pfad;
+        EXPECT_TRUE(IstLink(gemeinsam + "/Ziel.html"));
+        EXPECT_EQ(ordner.Eintraege("S"), Namen{"Ziel.html"});
+        if (fall.Gefolgt || vorhanden) {
+          EXPECT_EQ(LiesBytes(ziel), Bytes(fall.Gefolgt ? "neu" : "geheim"));
+        }
+      }
+      EXPECT_EQ(ordner.Eintraege(), (fall.Gefolgt || vorhanden ? Namen{"S", "kette", "x"} : Namen{"S", "kette"}));
+    }
+  }
+}
+
+// What is not a regular file is not replaced by one: a pipe, a socket, a
+// folder, reached directly or through a link. Nothing that could block is
+// opened.
+TEST(AtomareDatei, NurGewoehnlicheDateienWerdenErsetzt) {
+  TTempOrdner ordner;
+  mkfifo(ordner.Pfad("rohr").c_str(), 0600);
+  mkdir(ordner.Pfad("ordner").c_str(), 0700);
+  const int steckdose = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  ordner.Pfad("sockel").copy(adresse.sun_path, sizeof adresse.sun_path - 1);
+  ASSERT_EQ(bind(steckdose, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+  symlink("rohr", ordner.Pfad("zum-rohr").c_str());
+  const Namen vorher = ordner.Eintraege();
+  for (const char* name : {"rohr", "sockel", "ordner", "zum-rohr"}) {
+    EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad(name), Bytes("neu")); }), "Dateizugriff verweigert")
+        << name;
+  }
+  struct stat st {};
+  EXPECT_TRUE(lstat(ordner.Pfad("rohr").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(lstat(ordner.Pfad("sockel").c_str(), &st) == 0 && S_ISSOCK(st.st_mode));
+  EXPECT_TRUE(IstLink(ordner.Pfad("zum-rohr")));
+  EXPECT_EQ(ordner.Eintraege(), vorher);
+  close(steckdose);
+}
+
 TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   TTempOrdner ordner;
   const std::string pfad = ordner.Pfad("alt.swl");
@@ -182,7 +257,7 @@ TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   const auto nebenher = [](const std::string& ziel, const std::vector<std::uint8_t>& bytes) {
     TAtomareDatei datei(ziel, TPufferung::Nebenher);
     datei.Schreibe(bytes.data(), bytes.size());
-    datei.Fertig();
+    EXPECT_EQ(datei.Fertig(), std::nullopt);
   };
   {
     TDateiGroessenGrenze grenze(4096);
@@ -243,13 +318,17 @@ TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
 }
 
 // A file that may be written, in a folder that takes no new file, is written
-// in place: it keeps its owner and permissions, and failures are reported.
+// in place behind a copy of its previous content in the state folder: it
+// keeps its owner and permissions; a failure says where the copy lies, and
+// one that prevents the copy leaves the file untouched.
 TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
   TTempOrdner ordner;
-  const std::string geschuetzt = ordner.Pfad("geschuetzt");
+  const std::string geschuetzt = ordner.Pfad("geschuetzt"), zustand = ordner.Pfad("zustand");
   const std::string datei = geschuetzt + "/a.swl", nurLesen = geschuetzt + "/b.swl";
+  const std::string alt = "alter, langer Inhalt";
   mkdir(geschuetzt.c_str(), 0755);
-  SchreibBytes(datei, Bytes("alter, langer Inhalt"));
+  mkdir(zustand.c_str(), 0700);
+  SchreibBytes(datei, Bytes(alt));
   SchreibBytes(nurLesen, Bytes("alt"));
   chmod(datei.c_str(), 0606);
   chmod(nurLesen.c_str(), 0444);
@@ -258,22 +337,37 @@ TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
     chmod(ordner.Pfad().c_str(), 0755);
     ASSERT_EQ(chown(datei.c_str(), 65534, 65534), 0);
     ASSERT_EQ(chown(nurLesen.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(zustand.c_str(), 65534, 65534), 0);
   }
   chmod(geschuetzt.c_str(), 0555);
   struct stat vorher {};
   stat(datei.c_str(), &vorher);
 
   const std::string ergebnisse = OhneVorrechte([&] {
-    std::string zuGross;
+    setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+    std::string ohneKopie, unvollstaendig;
     {
-      TDateiGroessenGrenze grenze(4);
-      zuGross = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("zu lang")); });
+      TDateiGroessenGrenze grenze(alt.size() - 1);
+      ohneKopie = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); });
     }
-    return zuGross + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
+    {
+      // The copy and the note of its file's name fit, the new content does not.
+      TDateiGroessenGrenze grenze(std::max(alt.size(), datei.size()) + 1);
+      unvollstaendig = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes(alt + datei)); });
+    }
+    return ohneKopie + "|" + unvollstaendig + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
            FehlerVon([&] { SchreibeDateiAtomar(nurLesen, Bytes("neu")); }) + "|" +
            FehlerVon([&] { SchreibeDateiAtomar(geschuetzt + "/neu.swl", Bytes("neu")); });
   });
-  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|(kein Fehler)|Dateizugriff verweigert|Dateizugriff verweigert");
+  // The failed save's copy stays, the successful one's goes.
+  const Namen kopien = ordner.Eintraege("zustand/scheibwart");
+  ASSERT_EQ(kopien.size(), 2u) << ergebnisse;
+  const std::string kopie = zustand + "/scheibwart/" + kopien[0];
+  EXPECT_EQ(kopien[1], kopien[0] + ".ort");
+  EXPECT_EQ(LiesBytes(kopie), Bytes(alt));
+  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|Die Datei \u00BB" + datei + "\u00AB ist unvollst\u00E4ndig (E/A-Fehler 27).\n"
+                        "Die vorherige Fassung liegt in \u00BB" + kopie + "\u00AB|(kein Fehler)|"
+                        "Dateizugriff verweigert|Dateizugriff verweigert");
   EXPECT_EQ(LiesBytes(datei), Bytes("neu"));
   EXPECT_EQ(LiesBytes(nurLesen), Bytes("alt"));
   struct stat nachher {};
