@@ -5,6 +5,7 @@
 
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
+#include "widgets/Anwendungstitel.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
@@ -69,13 +70,21 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
   }
 
   // Throws before the title changes when the file cannot be written.
+  std::optional<std::string> hinweis;
   {
     const TWartezeiger warten;
-    SchreibeSammlung(Dateiname(pfad), sammlung);
+    hinweis = SchreibeSammlung(Dateiname(pfad), sammlung);
   }
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
+  ZeigeSpeicherhinweis(hinweis);
   return TSpeicherErgebnis::Geschrieben;
+}
+
+void TFHaupt::ZeigeSpeicherhinweis(const std::optional<std::string>& hinweis) {
+  if (hinweis)
+    Dialoge.Meldung(this, QString::fromUtf8(AnwendungsTitel), QString::fromStdString(*hinweis), TKnoepfe::Ok,
+                    TSymbol::Ausrufezeichen);
 }
 
 void TFHaupt::MainSaveClick() { Speichern(); }

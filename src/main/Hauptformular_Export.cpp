@@ -23,10 +23,12 @@
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
+  std::optional<std::string> hinweis;
   {
     const TWartezeiger warten;
-    SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen);
+    hinweis = SchreibeZeilen(QFile::encodeName(dialog.FileName).toStdString(), zeilen);
   }
+  ZeigeSpeicherhinweis(hinweis);
   BieteOeffnen(dialog.FileName, erfolg);
 }
 
