@@ -26,20 +26,35 @@ namespace {
 
 using Namen = std::vector<std::string>;
 
-// From here on, opening an unnamed file fails as on a file system that has
-// none. For a child process: it cannot be undone.
-bool OhneUnbenannteDateien() {
-  sock_filter filter[] = {
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-  };
-  const sock_fprog programm{static_cast<unsigned short>(std::size(filter)), filter};
+// A system call that from here on fails with Errnum, instead of running;
+// with Bits, only where its third argument has one of them set.
+struct TVerbot {
+  unsigned Nr;
+  int Errnum;
+  unsigned Bits = 0;
+};
+
+// For a child process: it cannot be undone.
+bool LassScheitern(std::initializer_list<TVerbot> verbote) {
+  std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+  for (const TVerbot& verbot : verbote) {
+    const sock_filter antwort = BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(verbot.Errnum));
+    if (verbot.Bits == 0) {
+      filter.insert(filter.end(), {BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, verbot.Nr, 0, 1), antwort});
+      continue;
+    }
+    filter.insert(filter.end(), {BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, verbot.Nr, 0, 4),
+                                 BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+                                 BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, verbot.Bits, 0, 1), antwort,
+                                 BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))});
+  }
+  filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+  const sock_fprog programm{static_cast<unsigned short>(filter.size()), filter.data()};
   return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &programm) == 0;
 }
+
+// As on a file system that has no unnamed files.
+bool OhneUnbenannteDateien() { return LassScheitern({{__NR_openat, EOPNOTSUPP, O_TMPFILE & ~O_DIRECTORY}}); }
 
 // A child process that saves "neu" to pfad, then starts another save of pfad
 // and waits, with part of that content on disk, until it is killed.
@@ -76,15 +91,16 @@ private:
   pid_t Pid = -1;
 };
 
-// Runs f in a child process without special rights (as nobody when the test
-// runs as root) and returns the text f returns.
-std::string OhneVorrechte(const std::function<std::string()>& f) {
+// Runs f in a child process as the user uid with the group gid and the
+// further groups, when the test runs as root, and returns the text f returns.
+std::string Als(uid_t uid, gid_t gid, std::vector<gid_t> gruppen, const std::function<std::string()>& f) {
   int rohr[2];
   EXPECT_EQ(pipe(rohr), 0);
   const pid_t kind = fork();
   if (kind == 0) {
     close(rohr[0]);
-    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+    if (geteuid() == 0 && (setgroups(gruppen.size(), gruppen.data()) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
+      _exit(1);
     const std::string text = f();
     _exit(write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
   }
@@ -96,6 +112,9 @@ std::string OhneVorrechte(const std::function<std::string()>& f) {
   waitpid(kind, nullptr, 0);
   return text;
 }
+
+// f without special rights (as nobody).
+std::string OhneVorrechte(const std::function<std::string()>& f) { return Als(65534, 65534, {}, f); }
 
 mode_t Rechte(const std::string& pfad) {
   struct stat st {};
@@ -384,4 +403,85 @@ TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
     EXPECT_EQ(nachher.st_uid, 65534u);
     EXPECT_EQ(Rechte(datei), 0606u);
   }
+}
+
+namespace {
+
+struct stat Status(const std::string& pfad) {
+  struct stat st {};
+  EXPECT_EQ(stat(pfad.c_str(), &st), 0) << pfad;
+  return st;
+}
+
+}  // namespace
+
+// Where a new file could not keep the owner and group, or the file has other
+// names, it is written in place: a group member's save leaves another
+// member's file theirs, and every name of a file sees the new content.
+TEST(AtomareDatei, BesitzerGruppeUndHarteLinks) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.swl"), zweiter = ordner.Pfad("zweiter.swl"), zustand = ordner.Pfad("zustand");
+  SchreibBytes(pfad, Bytes("alt"));
+  chmod(pfad.c_str(), 0664);
+  mkdir(zustand.c_str(), 0700);
+  ASSERT_EQ(link(pfad.c_str(), zweiter.c_str()), 0);
+  const bool root = geteuid() == 0;
+  if (root) {  // the file is 4321's in group 4400; 4322, a member too, saves it
+    ASSERT_EQ(chown(pfad.c_str(), 4321, 4400), 0);
+    ASSERT_EQ(chown(zustand.c_str(), 4322, 4322), 0);
+    chmod(ordner.Pfad().c_str(), 0777);
+  }
+  const std::string ergebnis = Als(4322, 4322, {4400}, [&] {
+    setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+    return FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu, l\xE4nger")); });
+  });
+  EXPECT_EQ(ergebnis, "(kein Fehler)");
+  EXPECT_EQ(LiesBytes(pfad), Bytes("neu, l\xE4nger"));
+  EXPECT_EQ(LiesBytes(zweiter), Bytes("neu, l\xE4nger"));
+  const struct stat st = Status(pfad);
+  if (root) {
+    EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t{4321}, gid_t{4400}));
+  }
+  EXPECT_EQ(st.st_mode & 07777, 0664u);
+  EXPECT_EQ(st.st_nlink, 2u);
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"a.swl", "zustand", "zweiter.swl"}));
+  EXPECT_EQ(ordner.Eintraege("zustand/scheibwart"), Namen{});
+}
+
+// A file system that keeps no permissions or owners (FAT) refuses to set
+// them: saving there works all the same.
+TEST(AtomareDatei, DateisystemOhneRechte) {
+  for (const int errnum : {ENOSYS, EOPNOTSUPP, EPERM}) {
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("a.swl");
+    SchreibBytes(pfad, Bytes("alt"));
+    const std::string ergebnis = Als(geteuid(), getegid(), {}, [&] {
+      if (!LassScheitern({{__NR_fchmod, errnum}, {__NR_fchown, errnum}})) return std::string("kein seccomp");
+      return FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); }) + "|" +
+             FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b")); });
+    });
+    EXPECT_EQ(ergebnis, "(kein Fehler)|(kein Fehler)") << errnum;
+    EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+    EXPECT_EQ(LiesBytes(ordner.Pfad("b.swl")), Bytes("b"));
+  }
+}
+
+// Once the complete file is in place, a failure that follows is a note on
+// what is not assured, not a failed save.
+TEST(AtomareDatei, HinweisNachDemErsetzen) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.swl");
+  SchreibBytes(pfad, Bytes("alt"));
+  const std::string ergebnis = Als(geteuid(), getegid(), {}, [&] {
+    if (!LassScheitern({{__NR_close, EIO}})) return std::string("kein seccomp");
+    try {
+      return SchreibeDateiAtomar(pfad, Bytes("neu")).value_or("(kein Hinweis)");
+    } catch (const EFehler& fehler) {
+      return std::string(fehler.what());
+    }
+  });
+  EXPECT_EQ(ergebnis, "Die Datei \u00BB" + pfad +
+                          "\u00AB ist gespeichert, aber das System meldete beim Schlie\u00DFen einen Fehler "
+                          "(E/A-Fehler 5).");
+  EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
 }
