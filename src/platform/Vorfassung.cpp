@@ -147,7 +147,8 @@ void StelleWiederHer(const TVerbliebeneFassung& fassung) {
   const TFd kopie(SperreKopie(fassung.Kopie));
   if (kopie < 0) Scheitern(EACCES);
   const TFd datei(open(fassung.Datei.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (datei < 0) Scheitern(errno == ELOOP ? EACCES : errno);
+  // A link, or a pipe or device without a reader, is not the file that was saved.
+  if (datei < 0) Scheitern(errno == ELOOP || errno == ENXIO ? EACCES : errno);
   struct stat st {};
   if (fstat(datei, &st) != 0) Scheitern(errno);
   if (!S_ISREG(st.st_mode)) Scheitern(EACCES);
