@@ -110,4 +110,26 @@ TEST(UZeilendatei, SchreibfehlerLaesstAlteDateiStehen) {
   EXPECT_EQ(ordner.Eintraege(), Namen{"alt.txt"});
 }
 
+// A file with a second name is written in place: a failure there keeps the
+// report's own text inside the note of where the previous version lies.
+TEST(UZeilendatei, SchreibfehlerAmOrtNenntDieKopie) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("alt.txt"), zustand = ordner.Pfad("zustand");
+  setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+  SchreibBytes(pfad, Bytes("alter Inhalt"));
+  ASSERT_EQ(link(pfad.c_str(), ordner.Pfad("zweiter.txt").c_str()), 0);
+  const std::vector<std::string> zeilen(3, std::string(2000, 'x'));
+  std::string fehler;
+  {
+    TDateiGroessenGrenze grenze(4096);
+    fehler = FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer(zeilen)); });
+  }
+  unsetenv("XDG_STATE_HOME");
+  const Namen kopien = ordner.Eintraege("zustand/scheibwart");
+  ASSERT_EQ(kopien.size(), 2u) << fehler;
+  EXPECT_EQ(fehler, "Die Datei \u00BB" + pfad + "\u00AB ist unvollst\u00E4ndig (Stream-Write-Fehler).\n"
+                    "Die vorherige Fassung liegt in \u00BB" + zustand + "/scheibwart/" + kopien[0] + "\u00AB");
+  EXPECT_EQ(LiesBytes(zustand + "/scheibwart/" + kopien[0]), Bytes("alter Inhalt"));
+}
+
 }  // namespace
