@@ -16,8 +16,8 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;

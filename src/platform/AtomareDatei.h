@@ -73,7 +73,8 @@ enum class TPufferung { Einfach, Nebenher };
 // owner and group, or the file has further names (hard links), the content is
 // written straight into the file at pfad: a copy of its previous content
 // waits in the state folder until the new content is on disk, and a failure
-// says where it lies.
+// says where it lies. A copy that cannot be made throws EFehler with the
+// text of its failure, before the file is touched.
 class TAtomareDatei {
 public:
   explicit TAtomareDatei(const std::string& pfad, TPufferung pufferung = TPufferung::Einfach);
