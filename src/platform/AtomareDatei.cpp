@@ -354,14 +354,12 @@ std::optional<std::string> TAtomareDatei::Fertig() {
   if (close(std::exchange(Fd, -1)) != 0)
     hinweis = GespeichertText(Pfad) + "das System meldete beim Schlie\u00DFen einen Fehler (" + DateiFehlerText(errno) + ").";
   if (Weg == TWeg::Direkt) return hinweis;
-  // Make the new name durable.
+  // Make the new name durable; a folder that cannot be read cannot be synced either.
   const int dirFd = openat(OrdnerFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    if (fsync(dirFd) != 0 && !hinweis)
-      hinweis = GespeichertText(Pfad) + "ihr Ordner konnte nicht auf den Datentr\u00E4ger geschrieben werden (" +
-                DateiFehlerText(errno) + ").\nNach einem Stromausfall kann dort noch die vorherige Fassung liegen.";
-    close(dirFd);
-  }
+  if ((dirFd < 0 || fsync(dirFd) != 0) && !hinweis)
+    hinweis = GespeichertText(Pfad) + "ihr Ordner konnte nicht auf den Datentr\u00E4ger geschrieben werden (" +
+              DateiFehlerText(errno) + ").\nNach einem Stromausfall kann dort noch die vorherige Fassung liegen.";
+  if (dirFd >= 0) close(dirFd);
   return hinweis;
 }
 

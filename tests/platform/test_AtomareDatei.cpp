@@ -467,21 +467,34 @@ TEST(AtomareDatei, DateisystemOhneRechte) {
 }
 
 // Once the complete file is in place, a failure that follows is a note on
-// what is not assured, not a failed save.
+// what is not assured, not a failed save: a failing close, a folder that
+// cannot be synced (one that may not be read cannot be opened to be synced).
 TEST(AtomareDatei, HinweisNachDemErsetzen) {
   TTempOrdner ordner;
-  const std::string pfad = ordner.Pfad("a.swl");
-  SchreibBytes(pfad, Bytes("alt"));
-  const std::string ergebnis = Als(geteuid(), getegid(), {}, [&] {
-    if (!LassScheitern({{__NR_close, EIO}})) return std::string("kein seccomp");
+  const std::string geschlossen = ordner.Pfad("a.swl"), blind = ordner.Pfad("blind"), imBlinden = blind + "/b.swl";
+  SchreibBytes(geschlossen, Bytes("alt"));
+  mkdir(blind.c_str(), 0300);
+  if (geteuid() == 0) {
+    chmod(ordner.Pfad().c_str(), 0755);
+    ASSERT_EQ(chown(blind.c_str(), 65534, 65534), 0);
+  }
+  const auto hinweis = [](const std::string& pfad) {
     try {
       return SchreibeDateiAtomar(pfad, Bytes("neu")).value_or("(kein Hinweis)");
     } catch (const EFehler& fehler) {
       return std::string(fehler.what());
     }
-  });
-  EXPECT_EQ(ergebnis, "Die Datei \u00BB" + pfad +
-                          "\u00AB ist gespeichert, aber das System meldete beim Schlie\u00DFen einen Fehler "
-                          "(E/A-Fehler 5).");
-  EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+  };
+  EXPECT_EQ(Als(geteuid(), getegid(), {}, [&] {
+              return LassScheitern({{__NR_close, EIO}}) ? hinweis(geschlossen) : "kein seccomp";
+            }),
+            "Die Datei \u00BB" + geschlossen +
+                "\u00AB ist gespeichert, aber das System meldete beim Schlie\u00DFen einen Fehler (E/A-Fehler 5).");
+  EXPECT_EQ(LiesBytes(geschlossen), Bytes("neu"));
+  EXPECT_EQ(OhneVorrechte([&] { return hinweis(imBlinden); }),
+            "Die Datei \u00BB" + imBlinden +
+                "\u00AB ist gespeichert, aber ihr Ordner konnte nicht auf den Datentr\u00E4ger geschrieben werden "
+                "(Dateizugriff verweigert).\nNach einem Stromausfall kann dort noch die vorherige Fassung liegen.");
+  chmod(blind.c_str(), 0700);
+  EXPECT_EQ(LiesBytes(imBlinden), Bytes("neu"));
 }
