@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <system_error>
@@ -38,7 +37,7 @@ namespace {
   throw EAtomarFehler(schritt, errnum);
 }
 
-// The last part of pfad.
+// The name at the end of pfad.
 std::string Dateiname(const std::string& pfad) { return pfad.substr(pfad.find_last_of('/') + 1); }
 
 // Where a file is to be put: the folder, open, and the name in it.
