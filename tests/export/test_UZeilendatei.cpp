@@ -76,12 +76,15 @@ TEST(UZeilendatei, DateiNichtErstellbar) {
   TTempOrdner ordner;
   SchreibBytes(ordner.Pfad("datei"), Bytes("alt"));
   mkdir(ordner.Pfad("ordner.txt").c_str(), 0755);
-  for (const std::string& pfad :
-       {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt")})
+  mkfifo(ordner.Pfad("rohr.txt").c_str(), 0600);
+  for (const std::string& pfad : {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt"),
+                                  ordner.Pfad("rohr.txt")})
     EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer({"x"})); }),
               "Datei " + pfad + " kann nicht erstellt werden");
   EXPECT_EQ(LiesBytes(ordner.Pfad("datei")), Bytes("alt"));
-  EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt"}));
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt", "rohr.txt"}));
+  struct stat rohr {};
+  EXPECT_TRUE(lstat(ordner.Pfad("rohr.txt").c_str(), &rohr) == 0 && S_ISFIFO(rohr.st_mode));
   EXPECT_TRUE(ordner.Eintraege("ordner.txt").empty());
 }
 
