@@ -1,6 +1,7 @@
 #include "office/PrivatesOffice.h"
 
 #include "office/Automation.h"
+#include "office/Rohre.h"
 #include "office/UnoText.h"
 #include "platform/Verwaist.h"
 
@@ -86,22 +87,35 @@ void TPrivatesOffice::Verbinde() {
       Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
     }
     if (std::chrono::steady_clock::now() >= ende) throw EFehler(FehlerBeiDerServerausfuehrung);
-    try {
-      const auto verbindung = connector->connect(UnoVonUtf8("pipe,name=" + Rohr));
-      const auto bruecke =
-          bridge::BridgeFactory::create(Lokal)->createBridge(rtl::OUString(), "urp", verbindung, nullptr);
-      Bruecke.set(bruecke, uno::UNO_QUERY_THROW);
-      Entfernt.set(bruecke->getInstance("StarOffice.ComponentContext"), uno::UNO_QUERY_THROW);
-      return;
-    } catch (const connection::NoConnectException&) {
-      // not listening yet
-    } catch (const uno::RuntimeException&) {
-      // an office that went away while the connection was made
-      if (Bruecke.is()) Bruecke->dispose();
-      Bruecke.clear();
+    // The pipe's name can be read by every user: a socket that another one
+    // bound first under it would receive the connection.
+    switch (PruefeRohr(RohrPfad(Rohr), Prozess->Pid())) {
+      case TRohrstand::Fremd: throw EFehler(FehlerBeiDerServerausfuehrung);
+      case TRohrstand::Eigen:
+        if (Verbunden(*connector)) return;
+        break;
+      case TRohrstand::Fehlt: break;  // not listening yet
     }
     std::this_thread::sleep_for(20ms);
   }
+}
+
+bool TPrivatesOffice::Verbunden(connection::XConnector& connector) {
+  try {
+    const auto verbindung = connector.connect(UnoVonUtf8("pipe,name=" + Rohr));
+    const auto bruecke =
+        bridge::BridgeFactory::create(Lokal)->createBridge(rtl::OUString(), "urp", verbindung, nullptr);
+    Bruecke.set(bruecke, uno::UNO_QUERY_THROW);
+    Entfernt.set(bruecke->getInstance("StarOffice.ComponentContext"), uno::UNO_QUERY_THROW);
+    return true;
+  } catch (const connection::NoConnectException&) {
+    // an office that went away after the check
+  } catch (const uno::RuntimeException&) {
+    // an office that went away while the connection was made
+    if (Bruecke.is()) Bruecke->dispose();
+    Bruecke.clear();
+  }
+  return false;
 }
 
 void TPrivatesOffice::Beende() noexcept {

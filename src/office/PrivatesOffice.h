@@ -7,6 +7,7 @@
 
 #include "office/Kindprozess.h"
 
+#include <com/sun/star/connection/XConnector.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 
@@ -32,6 +33,9 @@ public:
 
 private:
   void Verbinde();
+  // Connects to the office's pipe once it has been checked; false when the
+  // office is not there (any more).
+  bool Verbunden(css::connection::XConnector& connector);
 
   std::string Programm, Profil, Rohr;
   std::unique_ptr<TKindprozess> Prozess;

@@ -10,12 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -195,6 +198,49 @@ TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   EXPECT_EQ(FehlerVon([&] { mappe->Get("WorkSheets", {1}); }), Getrennt);
   excel->Call("Quit");
   ErwarteKeinOfficeMehr(arbeit);
+}
+
+// A socket that someone else binds under the office's pipe name, read from
+// the office's command line, is not connected to: the export fails as an
+// office that does not start, and the office ends.
+TEST(LibreOfficeAutomation, FremdesRohrWirdAbgewiesen) {
+  TTempOrdner arbeit, ziel;
+  std::atomic<bool> fertig = false;
+  std::string rohrDatei;
+  std::thread fremder([&] {
+    const std::string schalter = "--accept=pipe,name=";
+    while (!fertig && rohrDatei.empty())
+      for (const int pid : ProzesseMit(arbeit.Pfad())) {
+        std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+        const std::string zeile(std::istreambuf_iterator<char>(cmdline), {});
+        const auto anfang = zeile.find(schalter);
+        if (anfang == std::string::npos) continue;
+        const auto name = zeile.substr(anfang + schalter.size(), zeile.find(';', anfang) - anfang - schalter.size());
+        rohrDatei = "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + name;
+      }
+  });
+  // Bound by this process, which is not the office.
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
+  std::thread export_([&] {
+    EXPECT_EQ(FehlerVon([&] { ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")); }),
+              "Fehler bei der Serverausführung");
+    fertig = true;
+  });
+  fremder.join();
+  ASSERT_FALSE(rohrDatei.empty());
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  rohrDatei.copy(adresse.sun_path, sizeof adresse.sun_path - 1);
+  EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse), 0);
+  listen(fd, 4);
+  // Connected to it, the export would wait for an answer that never comes.
+  EXPECT_TRUE(WarteBis([&] { return fertig.load(); }, 60s)) << "mit dem fremden Rohr verbunden";
+  close(fd);
+  export_.join();
+  std::filesystem::remove(rohrDatei);
+  ErwarteKeinOfficeMehr(arbeit);
+  EXPECT_EQ(ziel.Eintraege(), Namen{});
 }
 
 TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
