@@ -46,16 +46,19 @@ std::string Zufallsname() {
   return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
 }
 
-// Where the system keeps the offices' named pipes, and how this user's begin.
-constexpr const char* Rohrordner[] = {"/tmp/", "/var/tmp/"};
-std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
+// Removes the pipes that ended offices left: the one each office accepts on,
+// and the one every office makes so that a second start hands over to it.
+// Neither can be kept from being made, and a killed office leaves both.
+void EntferneToteOfficeRohre() {
+  EntferneToteRohre(Rohrordner(), {RohrAnfang() + RohrPraefix, RohrAnfang() + "SingleOfficeIPC_"});
+}
 
 }  // namespace
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
   EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
-  for (const char* ordner : Rohrordner) EntferneVerwaiste(ordner, RohrAnfang() + RohrPraefix);
+  EntferneToteOfficeRohre();
   std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
   if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
   Profil = muster;
@@ -147,9 +150,7 @@ void TPrivatesOffice::Beende() noexcept {
   if (Prozess) {
     Prozess->Warte(Endefrist);
     Prozess.reset();  // kills what is left
-    // An office that had to be killed leaves its pipe behind, where the
-    // system keeps named pipes.
-    for (const char* ordner : Rohrordner) unlink((ordner + RohrAnfang() + Rohr).c_str());
+    EntferneToteOfficeRohre();
   }
   if (!Profil.empty()) {
     std::error_code egal;

@@ -41,10 +41,11 @@ bool EigenerSocket(const std::string& pfad) {
 
 }  // namespace
 
-std::string RohrPfad(const std::string& name) {
-  const char* ordner = access("/tmp", W_OK) == 0 ? "/tmp/" : "/var/tmp/";
-  return ordner + ("OSL_PIPE_" + std::to_string(getuid()) + "_" + name);
-}
+std::string Rohrordner() { return access("/tmp", W_OK) == 0 ? "/tmp" : "/var/tmp"; }
+
+std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
+
+std::string RohrPfad(const std::string& name) { return Rohrordner() + "/" + RohrAnfang() + name; }
 
 TRohrstand PruefeRohr(const std::string& pfad, pid_t prozess) {
   struct stat st {};

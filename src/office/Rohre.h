@@ -7,8 +7,14 @@
 #include <sys/types.h>
 #include <vector>
 
-// Where LibreOffice puts this user's pipe of that name: OSL_PIPE_<uid>_name in
-// /tmp, or in /var/tmp where /tmp cannot be written.
+// Where LibreOffice puts its pipes: /tmp, or /var/tmp where /tmp cannot be
+// written.
+std::string Rohrordner();
+
+// How the names of this user's pipes begin: "OSL_PIPE_<uid>_".
+std::string RohrAnfang();
+
+// This user's pipe of that name in Rohrordner().
 std::string RohrPfad(const std::string& name);
 
 // Fehlt: nothing listens there yet (no such entry, or a socket of this user's

@@ -17,6 +17,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -64,6 +66,32 @@ std::vector<int> ProzesseMit(const std::string& ordner) {
       prozesse.push_back(std::stoi(name));
   }
   return prozesse;
+}
+
+// The named pipes the private offices listen on: the sockets among their open
+// files, with the names the system lists for them.
+Namen RohreDerOffices(const TTempOrdner& arbeit) {
+  std::set<std::string> sockets;
+  std::error_code egal;
+  for (const int pid : ProzesseMit(arbeit.Pfad()))
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", egal)) {
+      const std::string ziel = std::filesystem::read_symlink(fd.path(), egal).string();
+      if (ziel.starts_with("socket:[")) sockets.insert(ziel.substr(8, ziel.size() - 9));
+    }
+  std::set<std::string> rohre;  // an accepted connection is listed with the name too
+  std::ifstream tabelle("/proc/net/unix");
+  for (std::string zeile; std::getline(tabelle, zeile);) {
+    std::istringstream felder(zeile);
+    std::string feld[7], pfad;
+    for (std::string& f : feld) felder >> f;
+    if (felder >> pfad && sockets.count(feld[6]) && pfad.find("/OSL_PIPE_") != std::string::npos)
+      rohre.insert(pfad);
+  }
+  return {rohre.begin(), rohre.end()};
+}
+
+void ErwarteEntfernt(const Namen& pfade) {
+  for (const std::string& pfad : pfade) EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(pfad))) << pfad;
 }
 
 void ErwarteKeinOfficeMehr(const TTempOrdner& arbeit) {
@@ -180,14 +208,20 @@ TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   ErwarteKeinOfficeMehr(arbeit);
 
   // The application released without Quit; a sheet kept beyond it fails.
+  // The office's pipes go with it.
   TDispatchPtr sheet;
+  Namen rohre;
   {
     TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
+    // The pipe it accepts on, and the one of its single instance.
+    rohre = RohreDerOffices(arbeit);
+    EXPECT_EQ(rohre.size(), 2u);
     std::get<TDispatchPtr>(excel->Call("Workbooks"))->Call("Add");
     sheet = std::get<TDispatchPtr>(std::get<TDispatchPtr>(excel->Get("Workbooks", {1}))->Get("WorkSheets", {1}));
     EXPECT_EQ(FehlerVon([&] { sheet->Put("Cells", {0, 1}, std::string("x")); }), "Ungültiger Index");
   }
   ErwarteKeinOfficeMehr(arbeit);
+  ErwarteEntfernt(rohre);
   EXPECT_EQ(FehlerVon([&] { sheet->Put("Name", {}, std::string("y")); }), Getrennt);
 
   // An office that dies while it is used: the calls fail, Quit still ends it.
@@ -248,12 +282,14 @@ TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
   TKindprozess programm(OFFICE_HALTER, {arbeit.Pfad(), arbeit.Pfad("bereit")});
   WarteBis([&] { return std::filesystem::exists(arbeit.Pfad("bereit")) || programm.Status(); }, 180s);
   ASSERT_TRUE(std::filesystem::exists(arbeit.Pfad("bereit")));
+  const Namen rohre = RohreDerOffices(arbeit);
+  EXPECT_EQ(rohre.size(), 2u);
   kill(programm.Pid(), SIGKILL);  // the program alone, not its group
   programm.Warte(10s);
   EXPECT_TRUE(WarteBis([&] { return ProzesseMit(arbeit.Pfad()).empty(); }, 10s));
 
-  // The next export removes the folder of the killed program and the pipe of
-  // its office, named after the program.
+  // The next export removes the folder of the killed program and the pipes of
+  // its office.
   std::filesystem::remove(arbeit.Pfad("bereit"));
   TTempOrdner ziel;
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
@@ -266,6 +302,7 @@ TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
       ADD_FAILURE() << eintrag.path() << " blieb";
       std::filesystem::remove(eintrag.path());
     }
+  ErwarteEntfernt(rohre);
 }
 
 TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
