@@ -13,7 +13,8 @@ public:
   // programmOrdner: the folder of LibreOffice's soffice.bin; empty: the
   // office that the command soffice on the search path starts, looked up at
   // each creation. arbeitsOrdner: where the private offices keep their user
-  // installations while they run (empty: $TMPDIR, else /tmp). calcModul: the
+  // installations while they run, a folder only the user can enter (empty:
+  // the program's runtime folder). calcModul: the
   // bridge module's file (empty: the one that belongs to this program).
   explicit TLibreOfficeAutomation(std::string programmOrdner = "", std::string arbeitsOrdner = "",
                                   std::string calcModul = "");

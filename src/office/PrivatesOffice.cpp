@@ -3,7 +3,6 @@
 #include "office/Automation.h"
 #include "office/Rohre.h"
 #include "office/UnoText.h"
-#include "platform/Verwaist.h"
 
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/XBridge.hpp>
@@ -14,13 +13,10 @@
 #include <rtl/bootstrap.hxx>
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <future>
 #include <random>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 using namespace css;
 
@@ -36,14 +32,12 @@ constexpr auto Endefrist = 15s;
 // soffice.bin asks for a restart after it has set up a new user installation.
 constexpr int Neustart = 81;
 
-// The names of the pipe and of the folder carry the program's process id, so
-// that the next export removes what a killed program left.
 const std::string RohrPraefix = "scheibwart-";
-const std::string OrdnerPraefix = "scheibwart-office-";
+const std::string OrdnerPraefix = "office-";
 
 std::string Zufallsname() {
   std::random_device zufall;
-  return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
+  return RohrPraefix + std::to_string(zufall()) + std::to_string(zufall());
 }
 
 // Removes the pipes that ended offices left: the one each office accepts on,
@@ -57,12 +51,9 @@ void EntferneToteOfficeRohre() {
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
-  EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
   EntferneToteOfficeRohre();
-  std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
-  if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
-  Profil = muster;
   try {
+    Profil.emplace(arbeitsOrdner, OrdnerPraefix);
     // The program's side of the bridge reads the office's types and services.
     rtl::Bootstrap::set("URE_BOOTSTRAP", UnoVonUtf8("vnd.sun.star.pathname:" + programmOrdner + "/fundamentalrc"));
     Lokal = cppu::defaultBootstrap_InitialComponentContext(DateiUrl(programmOrdner + "/unorc"));
@@ -76,10 +67,10 @@ TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::s
 void TPrivatesOffice::Verbinde() {
   const std::vector<std::string> argumente{
       "--headless", "--invisible", "--nologo", "--nodefault", "--norestore", "--nolockcheck",
-      "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil)),
+      "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil->Pfad())),
       "--accept=pipe,name=" + Rohr + ";urp;StarOffice.ComponentContext"};
   // The office's own temporary files go into the folder too, and with it.
-  const std::vector<std::string> umgebung{"TMPDIR=" + Profil};
+  const std::vector<std::string> umgebung{"TMPDIR=" + Profil->Pfad()};
   Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
 
   const auto connector = connection::Connector::create(Lokal);
@@ -152,9 +143,5 @@ void TPrivatesOffice::Beende() noexcept {
     Prozess.reset();  // kills what is left
     EntferneToteOfficeRohre();
   }
-  if (!Profil.empty()) {
-    std::error_code egal;
-    std::filesystem::remove_all(Profil, egal);
-    Profil.clear();
-  }
+  Profil.reset();
 }

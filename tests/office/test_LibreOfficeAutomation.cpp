@@ -20,6 +20,7 @@
 #include <set>
 #include <sstream>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -198,6 +199,28 @@ TEST(LibreOfficeAutomation, WorkbookMitEinemBlattInJedemFormat) {
   EXPECT_NE(xlsx.find("xl/worksheets/sheet1.xml"), std::string::npos);
 }
 
+// Without a folder given, the office keeps its user installation in the
+// program's runtime folder, which only the user can enter.
+TEST(LibreOfficeAutomation, ProfilImLaufzeitordner) {
+  TTempOrdner laufzeit;
+  struct TLaufzeitVariable {
+    const char* Alt = std::getenv("XDG_RUNTIME_DIR");
+    const std::string AlterWert = Alt != nullptr ? Alt : "";
+    ~TLaufzeitVariable() { Alt != nullptr ? setenv("XDG_RUNTIME_DIR", AlterWert.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR"); }
+  } variable;
+  setenv("XDG_RUNTIME_DIR", laufzeit.Pfad().c_str(), 1);
+  TLibreOfficeAutomation automation(Programm, "", CALC_MODUL);
+  {
+    const TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
+    EXPECT_EQ(ProzesseMit(laufzeit.Pfad("scheibwart/office-")).size(), 1u);
+    struct stat st {};
+    stat(laufzeit.Pfad("scheibwart").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+  }
+  EXPECT_EQ(ProzesseMit(laufzeit.Pfad()), std::vector<int>{});
+  EXPECT_EQ(laufzeit.Eintraege("scheibwart"), Namen{});
+}
+
 TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   TTempOrdner arbeit, ziel;
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
@@ -295,13 +318,6 @@ TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
   EXPECT_TRUE(ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")));
   ErwarteKeinOfficeMehr(arbeit);
-  const std::string rohr =
-      "OSL_PIPE_" + std::to_string(getuid()) + "_scheibwart-" + std::to_string(programm.Pid()) + "-";
-  for (const auto& eintrag : std::filesystem::directory_iterator("/tmp"))
-    if (eintrag.path().filename().string().rfind(rohr, 0) == 0) {
-      ADD_FAILURE() << eintrag.path() << " blieb";
-      std::filesystem::remove(eintrag.path());
-    }
   ErwarteEntfernt(rohre);
 }
 
