@@ -106,7 +106,8 @@ std::vector<std::pair<std::string, Namen>> Blaetter(const TTempOrdner& ordner, c
   // Comma, quotes, UTF-8, and every sheet into a file of its own.
   const std::string filter = "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1";
   TKindprozess soffice(Programm + "/soffice", {"--headless", "-env:UserInstallation=file://" + ordner.Pfad("lesen"),
-                                               "--convert-to", filter, "--outdir", ordner.Pfad("csv"), datei});
+                                               "--convert-to", filter, "--outdir", ordner.Pfad("csv"), datei},
+                       {"TMPDIR=" + ordner.Pfad()});
   EXPECT_TRUE(soffice.Warte(180s) && soffice.Status() == 0);
   std::vector<std::pair<std::string, Namen>> blaetter;
   const std::string stamm = std::filesystem::path(datei).stem().string() + "-";
@@ -332,7 +333,8 @@ TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
   const std::string rohr = "scheibwart-test-nutzer-" + std::to_string(getpid());
   const std::string rohrDatei = "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + rohr;
   TKindprozess nutzer(Programm + "/soffice",
-                      {"--headless", "--norestore", "--accept=pipe,name=" + rohr + ";urp;"});
+                      {"--headless", "--norestore", "--accept=pipe,name=" + rohr + ";urp;"},
+                      {"TMPDIR=" + zuhause.Pfad()});
   EXPECT_TRUE(WarteBis([&] { return std::filesystem::exists(rohrDatei) || nutzer.Status(); }, 180s));
 
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
