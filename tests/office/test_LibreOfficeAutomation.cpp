@@ -6,6 +6,7 @@
 #include "export/UExcelExport.h"
 #include "office/Kindprozess.h"
 #include "office/LibreOfficeAutomation.h"
+#include "office/Rohre.h"
 #include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
@@ -263,40 +264,38 @@ TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
 // office that does not start, and the office ends.
 TEST(LibreOfficeAutomation, FremdesRohrWirdAbgewiesen) {
   TTempOrdner arbeit, ziel;
-  std::atomic<bool> fertig = false;
-  std::string rohrDatei;
-  std::thread fremder([&] {
-    const std::string schalter = "--accept=pipe,name=";
-    while (!fertig && rohrDatei.empty())
-      for (const int pid : ProzesseMit(arbeit.Pfad())) {
-        std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
-        const std::string zeile(std::istreambuf_iterator<char>(cmdline), {});
-        const auto anfang = zeile.find(schalter);
-        if (anfang == std::string::npos) continue;
-        const auto name = zeile.substr(anfang + schalter.size(), zeile.find(';', anfang) - anfang - schalter.size());
-        rohrDatei = "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + name;
-      }
-  });
-  // Bound by this process, which is not the office.
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
-  std::thread export_([&] {
+  std::atomic<bool> fertig = false;
+  std::thread exportieren([&] {
     EXPECT_EQ(FehlerVon([&] { ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")); }),
               "Fehler bei der Serverausführung");
     fertig = true;
   });
-  fremder.join();
-  ASSERT_FALSE(rohrDatei.empty());
+  std::string rohr;
+  const auto ende = std::chrono::steady_clock::now() + 180s;
+  while (rohr.empty() && !fertig && std::chrono::steady_clock::now() < ende) {
+    const std::string schalter = "--accept=pipe,name=";
+    for (const int pid : ProzesseMit(arbeit.Pfad())) {
+      std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+      const std::string zeile(std::istreambuf_iterator<char>(cmdline), {});
+      if (const auto anfang = zeile.find(schalter); anfang != std::string::npos)
+        rohr = zeile.substr(anfang + schalter.size(), zeile.find(';', anfang) - anfang - schalter.size());
+    }
+    std::this_thread::sleep_for(2ms);
+  }
+  EXPECT_FALSE(rohr.empty());
+  // Bound by this process, which is not the office.
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un adresse{};
   adresse.sun_family = AF_UNIX;
-  rohrDatei.copy(adresse.sun_path, sizeof adresse.sun_path - 1);
+  RohrPfad(rohr).copy(adresse.sun_path, sizeof adresse.sun_path - 1);
   EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse), 0);
   listen(fd, 4);
   // Connected to it, the export would wait for an answer that never comes.
   EXPECT_TRUE(WarteBis([&] { return fertig.load(); }, 60s)) << "mit dem fremden Rohr verbunden";
   close(fd);
-  export_.join();
-  std::filesystem::remove(rohrDatei);
+  exportieren.join();
+  std::filesystem::remove(RohrPfad(rohr));
   ErwarteKeinOfficeMehr(arbeit);
   EXPECT_EQ(ziel.Eintraege(), Namen{});
 }
