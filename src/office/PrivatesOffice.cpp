@@ -13,6 +13,7 @@
 #include <rtl/bootstrap.hxx>
 
 #include <chrono>
+#include <csignal>
 #include <future>
 #include <random>
 #include <system_error>
@@ -47,11 +48,20 @@ void EntferneToteOfficeRohre() {
   EntferneToteRohre(Rohrordner(), {RohrAnfang() + RohrPraefix, RohrAnfang() + "SingleOfficeIPC_"});
 }
 
+// The bridge writes to the office's pipe unguarded: an office that dies during
+// a call must fail that call, not end the program with SIGPIPE. A handler the
+// program has set stays.
+void UeberlebeGeschlosseneRohre() {
+  struct sigaction bisher {};
+  if (sigaction(SIGPIPE, nullptr, &bisher) == 0 && bisher.sa_handler == SIG_DFL) std::signal(SIGPIPE, SIG_IGN);
+}
+
 }  // namespace
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
   EntferneToteOfficeRohre();
+  UeberlebeGeschlosseneRohre();
   try {
     Profil.emplace(arbeitsOrdner, OrdnerPraefix);
     // The program's side of the bridge reads the office's types and services.
