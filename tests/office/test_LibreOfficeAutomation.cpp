@@ -342,6 +342,13 @@ TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
   // An office told to terminate would be gone within a second or two.
   EXPECT_FALSE(nutzer.Warte(3s)) << "das Office des Nutzers wurde beendet";
   nutzer.Toete();
-  std::filesystem::remove(rohrDatei);
+  // Its pipes, the one it accepted on and its single-instance one, once the
+  // office itself is gone.
+  EXPECT_TRUE(WarteBis(
+      [&] {
+        EntferneToteRohre(Rohrordner(), {RohrAnfang() + rohr, RohrAnfang() + "SingleOfficeIPC_"});
+        return !std::filesystem::exists(rohrDatei);
+      },
+      10s));
   setenv("HOME", altesHome.c_str(), 1);
 }
