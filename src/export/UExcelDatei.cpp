@@ -30,34 +30,30 @@ public:
   const int Fd;
 };
 
-// Writes the saved workbook to pfad as every file of the program is written;
-// false when it cannot be read or pfad cannot be replaced.
-bool Uebernimm(const std::string& gespeichert, const std::string& pfad) {
+// Writes the saved workbook to pfad as every file of the program is written,
+// and fails as they fail; not saved when the saved file cannot be read.
+TMappenExport Uebernimm(const std::string& gespeichert, const std::string& pfad) {
   const TLesedatei quelle(gespeichert);
-  if (quelle.Fd < 0) return false;
-  try {
-    TAtomareDatei datei(pfad);
-    std::vector<char> puffer(1 << 16);
-    for (;;) {
-      const ssize_t gelesen = read(quelle.Fd, puffer.data(), puffer.size());
-      if (gelesen < 0 && errno == EINTR) continue;
-      if (gelesen < 0) return false;
-      if (gelesen == 0) break;
-      datei.Schreibe(puffer.data(), static_cast<std::size_t>(gelesen));
-    }
-    datei.Fertig();
-    return true;
-  } catch (const EFehler&) {
-    return false;
+  if (quelle.Fd < 0) return {};
+  TAtomareDatei datei(pfad);
+  std::vector<char> puffer(1 << 16);
+  for (;;) {
+    const ssize_t gelesen = read(quelle.Fd, puffer.data(), puffer.size());
+    if (gelesen < 0 && errno == EINTR) continue;
+    if (gelesen < 0) return {};
+    if (gelesen == 0) break;
+    datei.Schreibe(puffer.data(), static_cast<std::size_t>(gelesen));
   }
+  return TMappenExport{true, datei.Fertig()};
 }
 
 }  // namespace
 
-bool ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad) {
+TMappenExport ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad) {
   // The application saves into a folder that only the user can enter, where
   // nobody can put a link for it to follow.
   const TPrivaterOrdner ordner(Laufzeitordner(), "mappe-");
   const std::string gespeichert = ordner.Pfad() + "/Mappe" + Endung(ZielPfad(pfad));
-  return StringgridToExcel(automation, tabelle, gespeichert) && Uebernimm(gespeichert, pfad);
+  if (!StringgridToExcel(automation, tabelle, gespeichert)) return {};
+  return Uebernimm(gespeichert, pfad);
 }

@@ -96,12 +96,13 @@ void TFHaupt::ExportiereMappe(TSammlungsart art) {
                       .arg(liste),
                   TKnoepfe::Ok, TSymbol::Keins);
   // An existing file of that name stays until the new workbook replaces it.
+  TMappenExport mappe;
   {
     const TWartezeiger warten;
-    if (!ExportiereExcelDatei(Umgebung.Automation, uebersicht.Tabelle(),
-                              DateinameBytes(SaveDialogxls.FileName)))
-      return;
+    mappe = ExportiereExcelDatei(Umgebung.Automation, uebersicht.Tabelle(), DateinameBytes(SaveDialogxls.FileName));
   }
+  if (!mappe) return;
+  ZeigeSpeicherhinweis(mappe.Hinweis);
   BieteOeffnen(SaveDialogxls.FileName,
                QStringLiteral("Die %1 wurde erfolgreich gespeichert. Sie können den Report mit Excel "
                               "formatieren und bearbeiten.\n"

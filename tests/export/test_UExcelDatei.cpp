@@ -85,12 +85,14 @@ TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
     EXPECT_EQ(laufzeit.Eintraege(), Namen{}) << scheitern;
   }
 
-  // Saved, but a folder of the chosen name cannot be replaced.
+  // Saved, but a folder of the chosen name is not replaced, as no save replaces one.
   TTempOrdner ordner;
   mkdir(ordner.Pfad("Ordner.xls").c_str(), 0755);
   TAufzeichnendeAutomation automation;
   SpeichernSchreibt(automation, "neu");
-  EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Ordner.xls")));
+  EXPECT_EQ(FehlerVon([&] { ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Ordner.xls")); }),
+            "Dateizugriff verweigert");
+  EXPECT_EQ(laufzeit.Eintraege(), Namen{});
 
   // A link in the place of the saved workbook is not followed.
   SchreibBytes(ordner.Pfad("geheim"), Bytes("geheim"));
