@@ -2,6 +2,7 @@
 // every kind of failure.
 
 #include "platform/AtomareDatei.h"
+#include "support/AngehaltenesKind.h"
 #include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
@@ -55,41 +56,6 @@ bool LassScheitern(std::initializer_list<TVerbot> verbote) {
 
 // As on a file system that has no unnamed files.
 bool OhneUnbenannteDateien() { return LassScheitern({{__NR_openat, EOPNOTSUPP, O_TMPFILE & ~O_DIRECTORY}}); }
-
-// A child process that saves "neu" to pfad, then starts another save of pfad
-// and waits, with part of that content on disk, until it is killed.
-// ohneUnbenannt: as on a file system without unnamed files.
-class TSpeicherndesKind {
-public:
-  TSpeicherndesKind(const std::string& pfad, bool ohneUnbenannt) {
-    int rohr[2];
-    EXPECT_EQ(pipe(rohr), 0);
-    Pid = fork();
-    if (Pid == 0) {
-      close(rohr[0]);
-      if (ohneUnbenannt && !OhneUnbenannteDateien()) _exit(1);
-      SchreibeDateiAtomar(pfad, Bytes("neu"));
-      TAtomareDatei datei(pfad, TPufferung::Nebenher);
-      const std::vector<std::uint8_t> teil(3 << 20, 'n');  // more than the buffers hold
-      datei.Schreibe(teil.data(), teil.size());
-      if (write(rohr[1], "m", 1) != 1) _exit(1);
-      for (;;) pause();
-    }
-    close(rohr[1]);
-    char mittendrin = 0;
-    EXPECT_EQ(read(rohr[0], &mittendrin, 1), 1) << "Speichern im Kindprozess gescheitert";
-    close(rohr[0]);
-  }
-  ~TSpeicherndesKind() {
-    kill(Pid, SIGKILL);
-    waitpid(Pid, nullptr, 0);
-  }
-  TSpeicherndesKind(const TSpeicherndesKind&) = delete;
-  TSpeicherndesKind& operator=(const TSpeicherndesKind&) = delete;
-
-private:
-  pid_t Pid = -1;
-};
 
 // Runs f in a child process as the user uid with the group gid and the
 // further groups, when the test runs as root, and returns the text f returns.
@@ -324,7 +290,15 @@ TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
     chmod(pfad.c_str(), 0604);
     const std::size_t mitTemp = ohneUnbenannt ? 3 : 2;
     {
-      TSpeicherndesKind kind(pfad, ohneUnbenannt);
+      // Saves "neu", then stops in a second save with part of its content on disk.
+      const TAngehaltenesKind kind([&](const std::function<void()>& halt) {
+        if (ohneUnbenannt && !OhneUnbenannteDateien()) return;
+        SchreibeDateiAtomar(pfad, Bytes("neu"));
+        TAtomareDatei datei(pfad, TPufferung::Nebenher);
+        const std::vector<std::uint8_t> teil(3 << 20, 'n');  // more than the buffers hold
+        datei.Schreibe(teil.data(), teil.size());
+        halt();
+      });
       SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b"));
       EXPECT_EQ(ordner.Eintraege().size(), mitTemp) << ohneUnbenannt;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/AtomareDatei.h"
 #include "platform/Vorfassung.h"
+#include "support/AngehaltenesKind.h"
 #include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
@@ -38,26 +39,15 @@ private:
 // A child process that writes pfad in place (it has a second name) and is
 // killed with part of the new content in the file.
 void GetoetetesSpeichern(const std::string& pfad, std::size_t bytes) {
-  int rohr[2];
-  ASSERT_EQ(pipe(rohr), 0);
-  const pid_t kind = fork();
-  if (kind == 0) {
-    close(rohr[0]);
+  const TAngehaltenesKind kind([&](const std::function<void()>& halt) {
     TAtomareDatei datei(pfad, TPufferung::Nebenher);
     const std::vector<std::uint8_t> neu(bytes, 'n');
     datei.Schreibe(neu.data(), neu.size());
     datei.Platz(neu.size());  // what is buffered goes to the file first
-    if (write(rohr[1], "m", 1) != 1) _exit(1);
-    for (;;) pause();
-  }
-  close(rohr[1]);
-  char mittendrin = 0;
-  EXPECT_EQ(read(rohr[0], &mittendrin, 1), 1) << "Speichern im Kindprozess gescheitert";
-  close(rohr[0]);
+    halt();
+  });
   // A running save's copy is not offered.
   EXPECT_TRUE(VerbliebeneFassungen().empty());
-  kill(kind, SIGKILL);
-  waitpid(kind, nullptr, 0);
 }
 
 TEST(Vorfassung, GetoetetesSpeichernWirdZurueckgenommen) {
