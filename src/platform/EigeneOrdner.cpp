@@ -46,11 +46,13 @@ std::string EigenerOrdner(const std::string& pfad) {
   return pfad;
 }
 
-std::string Zustandsordner() {
+std::string ZustandsordnerPfad() {
   std::string basis = AbsoluteVariable("XDG_STATE_HOME");
   if (basis.empty()) basis = Heimordner() + "/.local/state";
-  return EigenerOrdner(basis + "/scheibwart");
+  return basis + "/scheibwart";
 }
+
+std::string Zustandsordner() { return EigenerOrdner(ZustandsordnerPfad()); }
 
 std::string Laufzeitordner() {
   if (const std::string laufzeit = AbsoluteVariable("XDG_RUNTIME_DIR"); !laufzeit.empty())

@@ -13,8 +13,9 @@
 std::string EigenerOrdner(const std::string& pfad);
 
 // $XDG_STATE_HOME/scheibwart (default ~/.local/state/scheibwart), made as
-// EigenerOrdner makes it.
+// EigenerOrdner makes it; ZustandsordnerPfad only names it.
 std::string Zustandsordner();
+std::string ZustandsordnerPfad();
 
 // $XDG_RUNTIME_DIR/scheibwart where the session has one, else
 // scheibwart-<uid> under $TMPDIR (or /tmp), made as EigenerOrdner makes it.

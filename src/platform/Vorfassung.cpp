@@ -114,6 +114,8 @@ std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {
   std::vector<TVerbliebeneFassung> fassungen;
   std::string ordner;
   try {
+    // A start does not make the folder only to look into it.
+    if (access(ZustandsordnerPfad().c_str(), F_OK) != 0) return fassungen;
     ordner = Zustandsordner();
   } catch (const EFehler&) {
     return fassungen;

@@ -53,6 +53,9 @@ void GetoetetesSpeichern(const std::string& pfad, std::size_t bytes) {
 TEST(Vorfassung, GetoetetesSpeichernWirdZurueckgenommen) {
   TTempOrdner ordner;
   const TZustandHier zustand(ordner);
+  // Looking for copies makes no state folder.
+  EXPECT_TRUE(VerbliebeneFassungen().empty());
+  EXPECT_NE(access(zustand.Ordner().c_str(), F_OK), 0);
   const std::string pfad = ordner.Pfad("a.swl"), zweiter = ordner.Pfad("b.swl");
   std::vector<std::uint8_t> alt(5 << 20);
   for (std::size_t i = 0; i < alt.size(); ++i) alt[i] = static_cast<std::uint8_t>(i * 7 + i / 4099);
