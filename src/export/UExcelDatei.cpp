@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,12 +48,24 @@ TMappenExport Uebernimm(const std::string& gespeichert, const std::string& pfad)
   return TMappenExport{true, datei.Fertig()};
 }
 
+// Removes the runtime folder when it goes, if nothing is left in it: where
+// the session has no runtime folder of its own it lies in the shared /tmp.
+class TLeerWeg {
+public:
+  explicit TLeerWeg(std::string pfad) : Pfad(std::move(pfad)) {}
+  ~TLeerWeg() { rmdir(Pfad.c_str()); }
+  TLeerWeg(const TLeerWeg&) = delete;
+  TLeerWeg& operator=(const TLeerWeg&) = delete;
+  const std::string Pfad;
+};
+
 }  // namespace
 
 TMappenExport ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad) {
+  const TLeerWeg laufzeit(Laufzeitordner());
   // The application saves into a folder that only the user can enter, where
   // nobody can put a link for it to follow.
-  const TPrivaterOrdner ordner(Laufzeitordner(), "mappe-");
+  const TPrivaterOrdner ordner(laufzeit.Pfad, "mappe-");
   const std::string gespeichert = ordner.Pfad() + "/Mappe" + Endung(ZielPfad(pfad));
   if (!StringgridToExcel(automation, tabelle, gespeichert)) return {};
   return Uebernimm(gespeichert, pfad);

@@ -1,6 +1,7 @@
 #include "platform/PrivaterOrdner.h"
 
 #include "platform/Dateifehler.h"
+#include "platform/EigeneOrdner.h"
 #include "platform/Fehler.h"
 
 #include <cerrno>
@@ -60,7 +61,12 @@ TPrivaterOrdner::TPrivaterOrdner(const std::string& oberordner, const std::strin
   // is made anew; one that cannot be locked at all ends the attempt.
   for (int versuch = 1;; ++versuch) {
     std::string muster = oberordner + "/" + praefix + "XXXXXX";
-    if (mkdtemp(muster.data()) == nullptr) throw EFehler(DateiFehlerText(errno));
+    if (mkdtemp(muster.data()) == nullptr) {
+      // Another program removed the folder above as it emptied it.
+      if (errno != ENOENT || versuch == 3) throw EFehler(DateiFehlerText(errno));
+      EigenerOrdner(oberordner);
+      continue;
+    }
     Sperre = Gesperrt(muster);
     if (Sperre >= 0 && NochDa(Sperre, muster)) {
       Ordner = muster;

@@ -9,8 +9,9 @@
 
 class TPrivaterOrdner {
 public:
-  // A new folder praefix + six random characters in oberordner. Fails with
-  // EFehler and the German text of the system error.
+  // A new folder praefix + six random characters in oberordner, which is
+  // made as EigenerOrdner makes it when it is missing. Fails with EFehler and
+  // the German text of the system error.
   TPrivaterOrdner(const std::string& oberordner, const std::string& praefix);
   ~TPrivaterOrdner();
   TPrivaterOrdner(const TPrivaterOrdner&) = delete;

@@ -31,7 +31,8 @@ public:
     else unsetenv("XDG_RUNTIME_DIR");
   }
   std::string Pfad(const std::string& name = "") const { return Ordner.Pfad("scheibwart/" + name); }
-  Namen Eintraege() const { return Ordner.Eintraege("scheibwart"); }
+  // What is in the session's runtime folder: the program's own goes once empty.
+  Namen Eintraege() const { return Ordner.Eintraege(); }
 
 private:
   const char* Alt = std::getenv("XDG_RUNTIME_DIR");

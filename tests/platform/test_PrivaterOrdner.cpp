@@ -59,6 +59,9 @@ TEST(PrivaterOrdner, GesperrtUndNurVerlasseneGehen) {
   EXPECT_EQ(ober.Eintraege("ziel"), Namen{"inhalt"});
   close(sperre);
 
-  // A folder that cannot be made in: the text of the failure.
-  EXPECT_EQ(FehlerVon([&] { TPrivaterOrdner(ober.Pfad("fehlt"), "p-"); }), "Datei nicht gefunden");
+  // The folder above, removed by another program as it emptied it, is made
+  // anew; one that cannot be made gives the text of the failure.
+  EXPECT_EQ(FehlerVon([&] { TPrivaterOrdner(ober.Pfad("fehlt"), "p-"); }), "(kein Fehler)");
+  SchreibBytes(ober.Pfad("datei"), Bytes("x"));
+  EXPECT_EQ(FehlerVon([&] { TPrivaterOrdner(ober.Pfad("datei/unter"), "p-"); }), "Ung\u00FCltiger Dateiname");
 }
