@@ -344,7 +344,7 @@ std::optional<std::string> TAtomareDatei::Fertig() {
   if (fsync(Fd) != 0) Aufgeben(errno, TDateiSchritt::Schreiben);
   std::optional<std::string> hinweis;
   if (Weg == TWeg::Direkt) {
-    Vorfassung->Entferne();
+    Vorfassung->Erledigt();
   } else {
     const TAbgeloest vorgaenger(OrdnerFd, Name);
     SetzeAnDieStelle();

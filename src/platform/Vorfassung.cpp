@@ -76,7 +76,7 @@ int SperreKopie(const std::string& pfad) {
 
 }  // namespace
 
-TVorfassung::TVorfassung(int fd, const std::string& pfad, std::span<std::uint8_t> puffer) {
+TVorfassung::TVorfassung(int fd, const std::string& pfad, std::span<std::uint8_t> puffer) : Datei(pfad) {
   const std::string ordner = Zustandsordner();
   const std::string anfang = EigenerAnfang(ordner + "/" + KopiePraefix);
   for (unsigned nummer = 0; Fd < 0; ++nummer) {
@@ -108,6 +108,12 @@ void TVorfassung::Entferne() {
   unlink(KopiePfad.c_str());
   close(Fd);
   Fd = -1;
+}
+
+void TVorfassung::Erledigt() {
+  Entferne();
+  for (const TVerbliebeneFassung& fassung : VerbliebeneFassungen())
+    if (fassung.Datei == Datei) VerwirfFassung(fassung);
 }
 
 std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {

@@ -22,11 +22,14 @@ public:
   ~TVorfassung();
 
   const std::string& Kopie() const { return KopiePfad; }
-  // The new content is on disk: the copy goes.
+  // The copy goes.
   void Entferne();
+  // The new content is on disk: the copy goes, and so do those that earlier
+  // saves of the file left, which would only offer an older content back.
+  void Erledigt();
 
 private:
-  std::string KopiePfad;
+  std::string KopiePfad, Datei;
   int Fd = -1;
 };
 

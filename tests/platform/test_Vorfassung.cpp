@@ -39,6 +39,7 @@ private:
 // A child process that writes pfad in place (it has a second name) and is
 // killed with part of the new content in the file.
 void GetoetetesSpeichern(const std::string& pfad, std::size_t bytes) {
+  const std::size_t vorher = VerbliebeneFassungen().size();
   const TAngehaltenesKind kind([&](const std::function<void()>& halt) {
     TAtomareDatei datei(pfad, TPufferung::Nebenher);
     const std::vector<std::uint8_t> neu(bytes, 'n');
@@ -47,7 +48,7 @@ void GetoetetesSpeichern(const std::string& pfad, std::size_t bytes) {
     halt();
   });
   // A running save's copy is not offered.
-  EXPECT_TRUE(VerbliebeneFassungen().empty());
+  EXPECT_EQ(VerbliebeneFassungen().size(), vorher);
 }
 
 TEST(Vorfassung, GetoetetesSpeichernWirdZurueckgenommen) {
@@ -83,6 +84,17 @@ TEST(Vorfassung, GetoetetesSpeichernWirdZurueckgenommen) {
   ASSERT_EQ(VerbliebeneFassungen().size(), 1u);
   StelleWiederHer(VerbliebeneFassungen()[0]);
   EXPECT_EQ(LiesBytes(zweiter), Bytes("kurz"));
+
+  // A save of the file that succeeds later drops the copies of the ones
+  // before: they would only offer an older content back.
+  GetoetetesSpeichern(pfad, 3 << 20);
+  SchreibBytes(ordner.Pfad("anderer.swl"), Bytes("anders"));
+  ASSERT_EQ(link(ordner.Pfad("anderer.swl").c_str(), ordner.Pfad("anderer-zweiter.swl").c_str()), 0);
+  GetoetetesSpeichern(ordner.Pfad("anderer.swl"), 3 << 20);
+  ASSERT_EQ(VerbliebeneFassungen().size(), 2u);
+  SchreibeDateiAtomar(pfad, Bytes("neu"));
+  ASSERT_EQ(VerbliebeneFassungen().size(), 1u);
+  EXPECT_EQ(VerbliebeneFassungen()[0].Datei, ordner.Pfad("anderer.swl"));
 }
 
 // A restore that cannot write the file says why and keeps the copy; dropping
