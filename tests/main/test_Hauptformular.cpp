@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -467,6 +468,65 @@ private slots:
     Dialoge().BrichAb();
     H().MainSave->trigger();
     QVERIFY(H().Modified);
+  }
+
+  // Save asks before it replaces a file that another program saved since this
+  // one loaded or saved it; the program's own saves ask nothing.
+  void speichernFragtVorFremderAenderung() {
+    const QString pfad = Pfad(*Ordner, "Sammlung.swl");
+    Schreibe(pfad, Beispiel());
+    Starte({pfad});
+    for (int mal = 0; mal < 2; ++mal) {  // right after loading, and once more after saving
+      Dialoge().Waehle(pfad);
+      Taste(Qt::Key_S);
+    }
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+
+    // Another program saves its own collection the atomic way.
+    TSammlung fremd;
+    fremd.FilmWuensche = {"fremd"};
+    Schreibe(pfad + QStringLiteral(".neu"), fremd);
+    QCOMPARE(std::rename(QFile::encodeName(pfad + QStringLiteral(".neu")).constData(),
+                         QFile::encodeName(pfad).constData()), 0);
+    const QByteArray fremdeBytes = LiesBytes(pfad);
+
+    Dialoge().Vergiss();
+    H().Modified = true;
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    const TGezeigteBox& box = Dialoge().Boxen[1];
+    QCOMPARE(box.Art, TGezeigteBox::TArt::Meldung);
+    QCOMPARE(box.Titel, QStringLiteral("Datei wurde inzwischen geändert"));
+    QCOMPARE(box.Text, QStringLiteral("Die Datei »") + pfad +
+                           QStringLiteral("« wurde seit dem Laden oder Speichern von einem anderen "
+                                          "Programm geändert.\nWollen Sie sie trotzdem überschreiben ?"));
+    QCOMPARE(box.Knoepfe, TKnoepfe::JaNein);
+    QCOMPARE(box.Symbol, TSymbol::Keins);
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
+    QVERIFY(H().Modified);
+    QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
+
+    // No stops closing as a cancelled save dialog does.
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    QVERIFY(!H().close());
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
+
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Ja);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(LiesBytes(pfad), AlsBytes(EncodeSammlung(Beispiel())));
+    QVERIFY(!H().Modified);
+
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
   }
 
   void schliessenOhneAenderungFragtNicht() {
