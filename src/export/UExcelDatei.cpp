@@ -2,10 +2,13 @@
 
 #include "export/UExcelExport.h"
 #include "platform/AtomareDatei.h"
-#include "platform/Verwaist.h"
+#include "platform/EigeneOrdner.h"
+#include "platform/PrivaterOrdner.h"
 
-#include <sys/stat.h>
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -16,52 +19,45 @@ std::string Endung(const std::string& pfad) {
   return punkt != std::string::npos && punkt >= name ? pfad.substr(punkt) : std::string();
 }
 
-// A name in the folder of pfad that nothing has yet. A folder that cannot be
-// looked into ends the search too; the save then fails there. What killed
-// exports left there goes first.
-std::string FreierName(const std::string& pfad) {
-  const std::string ordner = Verzeichnis(pfad);
-  EntferneVerwaiste(ordner, TempDateiPraefix);
-  const std::string anfang = EigenerAnfang(ordner + "/" + TempDateiPraefix);
-  for (unsigned nummer = 0;; ++nummer) {
-    std::string name = anfang + std::to_string(nummer) + Endung(pfad);
-    struct stat st {};
-    if (lstat(name.c_str(), &st) != 0) return name;
-  }
-}
-
-// Puts the saved file in place of pfad, keeping the permission bits of the
-// file it replaces.
-bool Ersetze(const std::string& neu, const std::string& pfad) {
-  struct stat alt {};
-  if (stat(pfad.c_str(), &alt) == 0) {
-    if (access(pfad.c_str(), W_OK) != 0) return false;
-    if (S_ISREG(alt.st_mode)) chmod(neu.c_str(), alt.st_mode & 07777);
-  }
-  return rename(neu.c_str(), pfad.c_str()) == 0;
-}
-
-// Removes the new file on every way out, unless it has been put in place.
-class TNeueDatei {
+class TLesedatei {
 public:
-  explicit TNeueDatei(std::string pfad) : Pfad(std::move(pfad)) {}
-  ~TNeueDatei() {
-    if (!Uebernommen) unlink(Pfad.c_str());
+  explicit TLesedatei(const std::string& pfad) : Fd(open(pfad.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)) {}
+  ~TLesedatei() {
+    if (Fd >= 0) close(Fd);
   }
-  TNeueDatei(const TNeueDatei&) = delete;
-  TNeueDatei& operator=(const TNeueDatei&) = delete;
-
-  const std::string Pfad;
-  bool Uebernommen = false;
+  TLesedatei(const TLesedatei&) = delete;
+  TLesedatei& operator=(const TLesedatei&) = delete;
+  const int Fd;
 };
+
+// Writes the saved workbook to pfad as every file of the program is written;
+// false when it cannot be read or pfad cannot be replaced.
+bool Uebernimm(const std::string& gespeichert, const std::string& pfad) {
+  const TLesedatei quelle(gespeichert);
+  if (quelle.Fd < 0) return false;
+  try {
+    TAtomareDatei datei(pfad);
+    std::vector<char> puffer(1 << 16);
+    for (;;) {
+      const ssize_t gelesen = read(quelle.Fd, puffer.data(), puffer.size());
+      if (gelesen < 0 && errno == EINTR) continue;
+      if (gelesen < 0) return false;
+      if (gelesen == 0) break;
+      datei.Schreibe(puffer.data(), static_cast<std::size_t>(gelesen));
+    }
+    datei.Fertig();
+    return true;
+  } catch (const EFehler&) {
+    return false;
+  }
+}
 
 }  // namespace
 
 bool ExportiereExcelDatei(TAutomation& automation, const TRaster& tabelle, const std::string& pfad) {
-  // A workbook chosen through a symbolic link replaces the file it leads to.
-  const std::string ziel = ZielPfad(pfad);
-  TNeueDatei neu(FreierName(ziel));
-  if (!StringgridToExcel(automation, tabelle, neu.Pfad)) return false;
-  neu.Uebernommen = Ersetze(neu.Pfad, ziel);
-  return neu.Uebernommen;
+  // The application saves into a folder that only the user can enter, where
+  // nobody can put a link for it to follow.
+  const TPrivaterOrdner ordner(Laufzeitordner(), "mappe-");
+  const std::string gespeichert = ordner.Pfad() + "/Mappe" + Endung(ZielPfad(pfad));
+  return StringgridToExcel(automation, tabelle, gespeichert) && Uebernimm(gespeichert, pfad);
 }

@@ -42,15 +42,15 @@ private:
 
 }  // namespace
 
-void SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer) {
+std::optional<std::string> SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer) {
   try {
     TAtomareDatei datei(pfad, TPufferung::Nebenher);
     TDateizeilen zeilen(datei);
     bauer(zeilen);
     zeilen.Belege();
-    datei.Fertig();
+    return datei.Fertig();
   } catch (const EAtomarFehler& fehler) {
-    if (fehler.Schritt == TDateiSchritt::Schreiben) throw EFehler("Stream-Write-Fehler");
+    if (fehler.Schritt == TDateiSchritt::Schreiben) throw EFehler(fehler.Text("Stream-Write-Fehler"));
     throw EFehler("Datei " + pfad + " kann nicht erstellt werden");
   }
 }

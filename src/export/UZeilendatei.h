@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -138,5 +139,7 @@ private:
 // byte, straight into the buffer of the file, and replaces any file at pfad
 // only once all of them are written. Throws EFehler "Datei <pfad> kann nicht
 // erstellt werden" when the file cannot be made and "Stream-Write-Fehler" when
-// writing it fails; a file already at pfad then stays as it was.
-void SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer);
+// writing it fails; a file already at pfad then stays as it was (or the text
+// says that it is incomplete and where its copy lies). Returns what is not
+// assured once the file is in place (see TAtomareDatei::Fertig).
+std::optional<std::string> SchreibeZeilen(const std::string& pfad, const std::function<void(TZeilenZiel&)>& bauer);

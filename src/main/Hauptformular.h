@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -302,6 +303,10 @@ private:
   void LiesEinstellungen();
 
   TSpeicherErgebnis Speichern();
+  // What a save or export that put its file in place could not assure.
+  void ZeigeSpeicherhinweis(const std::optional<std::string>& hinweis);
+  // Offers back each previous version that a killed save left, oldest first.
+  void BieteWiederherstellung();
   // The save-first question; false when Yes was answered and nothing was
   // written, so that the asking command must stop.
   bool VorherSpeichern(TFrage frage);

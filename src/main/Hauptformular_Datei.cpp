@@ -5,6 +5,7 @@
 
 #include "main/Fenstertitel.h"
 #include "main/Sammlungszeilen.h"
+#include "widgets/Anwendungstitel.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
@@ -83,9 +84,10 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     return TSpeicherErgebnis::Abgebrochen;
 
   // Throws before the title changes when the file cannot be written.
+  std::optional<std::string> hinweis;
   {
     const TWartezeiger warten;
-    SchreibeSammlung(datei, sammlung);
+    hinweis = SchreibeSammlung(datei, sammlung);
   }
   if (const std::optional<TDateistand> stand = TDateistand::VonPfad(datei))
     GemerkteDatei.Merke(datei, *stand);
@@ -93,8 +95,15 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     GemerkteDatei.Vergiss();
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
+  ZeigeSpeicherhinweis(hinweis);
   Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
   return TSpeicherErgebnis::Geschrieben;
+}
+
+void TFHaupt::ZeigeSpeicherhinweis(const std::optional<std::string>& hinweis) {
+  if (hinweis)
+    Dialoge.Meldung(this, QString::fromUtf8(AnwendungsTitel), QString::fromStdString(*hinweis), TKnoepfe::Ok,
+                    TSymbol::Ausrufezeichen);
 }
 
 void TFHaupt::MainSaveClick() { Speichern(); }

@@ -22,10 +22,12 @@
 void TFHaupt::Exportiere(TDateiDialog& dialog, const std::function<void(TZeilenZiel&)>& zeilen,
                          const QString& erfolg) {
   if (!dialog.Execute()) return;
+  std::optional<std::string> hinweis;
   {
     const TWartezeiger warten;
-    SchreibeZeilen(DateinameBytes(dialog.FileName), zeilen);
+    hinweis = SchreibeZeilen(DateinameBytes(dialog.FileName), zeilen);
   }
+  ZeigeSpeicherhinweis(hinweis);
   BieteOeffnen(dialog.FileName, erfolg);
 }
 

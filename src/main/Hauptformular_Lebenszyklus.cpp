@@ -11,6 +11,7 @@
 #include "widgets/Dateinamen.h"
 #include "widgets/Dialoge.h"
 #include "platform/Fehler.h"
+#include "platform/Vorfassung.h"
 #include "widgets/ListBox.h"
 #include "windows/FFTastaturkuerzel.h"
 #include "windows/FFUebersicht.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -100,6 +102,7 @@ void TFHaupt::showEvent(QShowEvent* event) {
 void TFHaupt::FormShow() {
   Modified = false;
   LiesEinstellungen();
+  BieteWiederherstellung();
   // A load that fails part-way keeps what it read: its failure is shown, and
   // then the statistics count what was read.
   const QStringList& argumente = Umgebung.Argumente;
@@ -110,6 +113,22 @@ void TFHaupt::FormShow() {
     if (IstDatei(letzte)) Befehl([&] { LoadCollection(letzte); });
   }
   SBStatistikClick();
+}
+
+void TFHaupt::BieteWiederherstellung() {
+  for (const TVerbliebeneFassung& fassung : VerbliebeneFassungen()) {
+    const QString text =
+        QStringLiteral("Das Speichern von \u00BB%1\u00AB wurde am %2 um %3 unterbrochen; die Datei kann "
+                       "unvollst\u00E4ndig sein.\nWollen Sie die vorherige Fassung wiederherstellen ?")
+            .arg(DateinameAnzeige(DateinameText(fassung.Datei)),
+                 QDateTime::fromSecsSinceEpoch(fassung.Zeit).toString(QStringLiteral("dd.MM.yyyy")),
+                 QDateTime::fromSecsSinceEpoch(fassung.Zeit).toString(QStringLiteral("HH:mm")));
+    if (Dialoge.Meldung(this, QStringLiteral("Wiederherstellung"), text, TKnoepfe::JaNein, TSymbol::Keins) ==
+        TAntwort::Ja)
+      Befehl([&] { StelleWiederHer(fassung); });
+    else
+      VerwirfFassung(fassung);
+  }
 }
 
 void TFHaupt::LiesEinstellungen() {

@@ -207,12 +207,12 @@ TLeseErgebnis TSammlungsLeser::LiesAlles() {
   return {std::move(sammler.Sammlung), std::move(fehler)};
 }
 
-void SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung) {
+std::optional<std::string> SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung) {
   TAtomareDatei datei(pfad);
   std::uint8_t record[RecordSize];
   for (std::size_t r = 0, n = sammlung.RecordAnzahl(); r < n; ++r) {
     EncodeRecord(sammlung, r, record);
     datei.Schreibe(record, RecordSize);
   }
-  datei.Fertig();
+  return datei.Fertig();
 }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -133,5 +134,7 @@ private:
 
 // Writes the file atomically, record by record through a small buffer: the
 // file at pfad is replaced only once every record is on disk. Throws EFehler
-// on failure, leaving any old file as it was.
-void SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung);
+// on failure, leaving any old file as it was (or saying where its copy lies).
+// Returns what is not assured once the file is in place (see
+// TAtomareDatei::Fertig).
+std::optional<std::string> SchreibeSammlung(const std::string& pfad, const TSammlungsSicht& sammlung);

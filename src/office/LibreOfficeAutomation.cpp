@@ -2,6 +2,7 @@
 
 #include "office/Argumente.h"
 #include "office/CalcModul.h"
+#include "platform/EigeneOrdner.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -10,11 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string TempOrdner() {
-  const char* tmp = std::getenv("TMPDIR");
-  return tmp != nullptr && *tmp != '\0' ? tmp : "/tmp";
-}
 
 bool Vorhanden(const std::string& pfad, int art) { return access(pfad.c_str(), art) == 0; }
 
@@ -43,7 +39,7 @@ TNeueCalcAnwendung* CalcEinstieg(const std::string& programmOrdner, const std::s
 TLibreOfficeAutomation::TLibreOfficeAutomation(std::string programmOrdner, std::string arbeitsOrdner,
                                                std::string calcModul)
     : ProgrammOrdner(std::move(programmOrdner)),
-      ArbeitsOrdner(arbeitsOrdner.empty() ? TempOrdner() : std::move(arbeitsOrdner)),
+      ArbeitsOrdner(std::move(arbeitsOrdner)),
       CalcModul(calcModul.empty() ? CalcModulZumProgramm(DiesesProgrammsOrdner()) : std::move(calcModul)) {}
 
 std::string TLibreOfficeAutomation::CalcModulZumProgramm(const std::string& programmOrdner) {
@@ -81,6 +77,6 @@ TDispatchPtr TLibreOfficeAutomation::CreateOleObject(const std::string& klasse) 
   TNeueCalcAnwendung* neueAnwendung = vorhanden ? CalcEinstieg(programm, CalcModul) : nullptr;
   if (neueAnwendung == nullptr) throw EFehler(UngueltigeKlassenzeichenfolge);
   TDispatchPtr anwendung;
-  neueAnwendung(programm, ArbeitsOrdner, anwendung);
+  neueAnwendung(programm, ArbeitsOrdner.empty() ? Laufzeitordner() : ArbeitsOrdner, anwendung);
   return anwendung;
 }

@@ -13,14 +13,16 @@ public:
   // programmOrdner: the folder of LibreOffice's soffice.bin; empty: the
   // office that the command soffice on the search path starts, looked up at
   // each creation. arbeitsOrdner: where the private offices keep their user
-  // installations while they run (empty: $TMPDIR, else /tmp). calcModul: the
-  // bridge module's file (empty: the one that belongs to this program).
+  // installations while they run, a folder only the user can enter (empty:
+  // the program's runtime folder). calcModul: the bridge module's file
+  // (empty: the one that belongs to this program).
   explicit TLibreOfficeAutomation(std::string programmOrdner = "", std::string arbeitsOrdner = "",
                                   std::string calcModul = "");
 
   // An unknown class, or a LibreOffice that is not there, fails with EFehler
   // "Ungültige Klassenzeichenfolge"; an office that does not start with
-  // "Fehler bei der Serverausführung".
+  // "Fehler bei der Serverausführung"; a runtime folder that cannot be made
+  // with the text of that failure.
   TDispatchPtr CreateOleObject(const std::string& klasse) override;
 
   // The program folder of the soffice found on the search path; empty when

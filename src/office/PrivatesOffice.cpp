@@ -1,8 +1,8 @@
 #include "office/PrivatesOffice.h"
 
 #include "office/Automation.h"
+#include "office/Rohre.h"
 #include "office/UnoText.h"
-#include "platform/Verwaist.h"
 
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/bridge/XBridge.hpp>
@@ -13,13 +13,11 @@
 #include <rtl/bootstrap.hxx>
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
+#include <csignal>
 #include <future>
 #include <random>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 using namespace css;
 
@@ -35,30 +33,37 @@ constexpr auto Endefrist = 15s;
 // soffice.bin asks for a restart after it has set up a new user installation.
 constexpr int Neustart = 81;
 
-// The names of the pipe and of the folder carry the program's process id, so
-// that the next export removes what a killed program left.
 const std::string RohrPraefix = "scheibwart-";
-const std::string OrdnerPraefix = "scheibwart-office-";
+const std::string OrdnerPraefix = "office-";
 
 std::string Zufallsname() {
   std::random_device zufall;
-  return EigenerAnfang(RohrPraefix) + std::to_string(zufall()) + std::to_string(zufall());
+  return RohrPraefix + std::to_string(zufall()) + std::to_string(zufall());
 }
 
-// Where the system keeps the offices' named pipes, and how this user's begin.
-constexpr const char* Rohrordner[] = {"/tmp/", "/var/tmp/"};
-std::string RohrAnfang() { return "OSL_PIPE_" + std::to_string(getuid()) + "_"; }
+// Removes the pipes that ended offices left: the one each office accepts on,
+// and the one every office makes so that a second start hands over to it.
+// Neither can be kept from being made, and a killed office leaves both.
+void EntferneToteOfficeRohre() {
+  EntferneToteRohre(Rohrordner(), {RohrAnfang() + RohrPraefix, RohrAnfang() + "SingleOfficeIPC_"});
+}
+
+// The bridge writes to the office's pipe unguarded: an office that dies during
+// a call must fail that call, not end the program with SIGPIPE. A handler the
+// program has set stays.
+void UeberlebeGeschlosseneRohre() {
+  struct sigaction bisher {};
+  if (sigaction(SIGPIPE, nullptr, &bisher) == 0 && bisher.sa_handler == SIG_DFL) std::signal(SIGPIPE, SIG_IGN);
+}
 
 }  // namespace
 
 TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner)
     : Programm(programmOrdner + "/soffice.bin"), Rohr(Zufallsname()) {
-  EntferneVerwaiste(arbeitsOrdner, OrdnerPraefix);
-  for (const char* ordner : Rohrordner) EntferneVerwaiste(ordner, RohrAnfang() + RohrPraefix);
-  std::string muster = EigenerAnfang(arbeitsOrdner + "/" + OrdnerPraefix) + "XXXXXX";
-  if (mkdtemp(muster.data()) == nullptr) throw EFehler(FehlerBeiDerServerausfuehrung);
-  Profil = muster;
+  EntferneToteOfficeRohre();
+  UeberlebeGeschlosseneRohre();
   try {
+    Profil.emplace(arbeitsOrdner, OrdnerPraefix);
     // The program's side of the bridge reads the office's types and services.
     rtl::Bootstrap::set("URE_BOOTSTRAP", UnoVonUtf8("vnd.sun.star.pathname:" + programmOrdner + "/fundamentalrc"));
     Lokal = cppu::defaultBootstrap_InitialComponentContext(DateiUrl(programmOrdner + "/unorc"));
@@ -72,10 +77,10 @@ TPrivatesOffice::TPrivatesOffice(const std::string& programmOrdner, const std::s
 void TPrivatesOffice::Verbinde() {
   const std::vector<std::string> argumente{
       "--headless", "--invisible", "--nologo", "--nodefault", "--norestore", "--nolockcheck",
-      "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil)),
+      "-env:UserInstallation=" + Utf8VonUno(DateiUrl(Profil->Pfad())),
       "--accept=pipe,name=" + Rohr + ";urp;StarOffice.ComponentContext"};
   // The office's own temporary files go into the folder too, and with it.
-  const std::vector<std::string> umgebung{"TMPDIR=" + Profil};
+  const std::vector<std::string> umgebung{"TMPDIR=" + Profil->Pfad()};
   Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
 
   const auto connector = connection::Connector::create(Lokal);
@@ -86,22 +91,35 @@ void TPrivatesOffice::Verbinde() {
       Prozess = std::make_unique<TKindprozess>(Programm, argumente, umgebung);
     }
     if (std::chrono::steady_clock::now() >= ende) throw EFehler(FehlerBeiDerServerausfuehrung);
-    try {
-      const auto verbindung = connector->connect(UnoVonUtf8("pipe,name=" + Rohr));
-      const auto bruecke =
-          bridge::BridgeFactory::create(Lokal)->createBridge(rtl::OUString(), "urp", verbindung, nullptr);
-      Bruecke.set(bruecke, uno::UNO_QUERY_THROW);
-      Entfernt.set(bruecke->getInstance("StarOffice.ComponentContext"), uno::UNO_QUERY_THROW);
-      return;
-    } catch (const connection::NoConnectException&) {
-      // not listening yet
-    } catch (const uno::RuntimeException&) {
-      // an office that went away while the connection was made
-      if (Bruecke.is()) Bruecke->dispose();
-      Bruecke.clear();
+    // The pipe's name can be read by every user: a socket that another one
+    // bound first under it would receive the connection.
+    switch (PruefeRohr(RohrPfad(Rohr), Prozess->Pid())) {
+      case TRohrstand::Fremd: throw EFehler(FehlerBeiDerServerausfuehrung);
+      case TRohrstand::Eigen:
+        if (Verbunden(*connector)) return;
+        break;
+      case TRohrstand::Fehlt: break;  // not listening yet
     }
     std::this_thread::sleep_for(20ms);
   }
+}
+
+bool TPrivatesOffice::Verbunden(connection::XConnector& connector) {
+  try {
+    const auto verbindung = connector.connect(UnoVonUtf8("pipe,name=" + Rohr));
+    const auto bruecke =
+        bridge::BridgeFactory::create(Lokal)->createBridge(rtl::OUString(), "urp", verbindung, nullptr);
+    Bruecke.set(bruecke, uno::UNO_QUERY_THROW);
+    Entfernt.set(bruecke->getInstance("StarOffice.ComponentContext"), uno::UNO_QUERY_THROW);
+    return true;
+  } catch (const connection::NoConnectException&) {
+    // an office that went away after the check
+  } catch (const uno::RuntimeException&) {
+    // an office that went away while the connection was made
+    if (Bruecke.is()) Bruecke->dispose();
+    Bruecke.clear();
+  }
+  return false;
 }
 
 void TPrivatesOffice::Beende() noexcept {
@@ -133,13 +151,7 @@ void TPrivatesOffice::Beende() noexcept {
   if (Prozess) {
     Prozess->Warte(Endefrist);
     Prozess.reset();  // kills what is left
-    // An office that had to be killed leaves its pipe behind, where the
-    // system keeps named pipes.
-    for (const char* ordner : Rohrordner) unlink((ordner + RohrAnfang() + Rohr).c_str());
+    EntferneToteOfficeRohre();
   }
-  if (!Profil.empty()) {
-    std::error_code egal;
-    std::filesystem::remove_all(Profil, egal);
-    Profil.clear();
-  }
+  Profil.reset();
 }

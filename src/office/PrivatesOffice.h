@@ -6,17 +6,21 @@
 // path, and the system ends it when the program dies.
 
 #include "office/Kindprozess.h"
+#include "platform/PrivaterOrdner.h"
 
+#include <com/sun/star/connection/XConnector.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class TPrivatesOffice {
 public:
   // Starts the office whose soffice.bin lies in programmOrdner, with its user
-  // installation in a new folder under arbeitsOrdner, and connects to it.
+  // installation and its temporary files in a new private folder under
+  // arbeitsOrdner (a folder only the user can enter), and connects to it.
   // Fails with EFehler "Fehler bei der Serverausführung".
   TPrivatesOffice(const std::string& programmOrdner, const std::string& arbeitsOrdner);
   ~TPrivatesOffice() { Beende(); }
@@ -32,8 +36,12 @@ public:
 
 private:
   void Verbinde();
+  // Connects to the office's pipe once it has been checked; false when the
+  // office is not there (any more).
+  bool Verbunden(css::connection::XConnector& connector);
 
-  std::string Programm, Profil, Rohr;
+  std::string Programm, Rohr;
+  std::optional<TPrivaterOrdner> Profil;
   std::unique_ptr<TKindprozess> Prozess;
   css::uno::Reference<css::uno::XComponentContext> Lokal, Entfernt;
   css::uno::Reference<css::lang::XComponent> Bruecke;

@@ -3,12 +3,15 @@
 
 #include "platform/Fehler.h"
 #include "platform/Hintergrundschreiber.h"
+#include "platform/Vorfassung.h"
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // The step of a replacement that failed: putting a file at its place (the
@@ -17,11 +20,17 @@
 enum class TDateiSchritt { Anlegen, Schreiben };
 
 // The failure of SchreibeDateiAtomar: the German failure text of the system
-// error, and the step it happened in.
+// error, and the step it happened in. Where the file was being written in
+// place, the text says that it is incomplete and where the copy of its
+// previous content lies.
 class EAtomarFehler : public EFehler {
 public:
-  EAtomarFehler(TDateiSchritt schritt, int errnum);
+  EAtomarFehler(TDateiSchritt schritt, int errnum, const std::string& datei = {}, const std::string& kopie = {});
+  // The text with meldung in place of the system error's text.
+  std::string Text(const std::string& meldung) const;
+
   TDateiSchritt Schritt;
+  std::string Datei, Kopie;  // Kopie: empty unless the file is incomplete
 };
 
 // The start of the names of temporary files beside a file; the process id
@@ -33,8 +42,11 @@ std::string Verzeichnis(const std::string& pfad);
 
 // The file that replacing pfad is to replace: symbolic links are followed one
 // by one, so that every link stays and the file at the end of the chain
-// receives the new content, also when that file does not exist yet. A link
-// that cannot be read, or a loop, throws EAtomarFehler.
+// receives the new content, also when that file does not exist yet. A link is
+// followed only where the kernel's rule for sticky folders that everyone may
+// write would follow it for this user: when it belongs to the user or to the
+// folder's owner. Such a link, one that cannot be read, or a loop throws
+// EAtomarFehler.
 std::string ZielPfad(const std::string& pfad);
 
 // How full buffers reach the disk: written by the program between two
@@ -53,12 +65,16 @@ enum class TPufferung { Einfach, Nebenher };
 // system has no unnamed files, a temporary file beside pfad takes its part;
 // one that a killed program left is removed by the next replacement in that
 // folder. A new file gets the usual permissions; a replaced one keeps its
-// own, and its owner and group where the system allows, and a
-// write-protected one is not replaced.
+// own, and its owner and group, and a write-protected one or one that is not
+// a regular file is not replaced. A file system that keeps no permissions or
+// owners is fine.
 //
-// Where the folder takes no new file but the file at pfad may be written, the
-// content is written straight into that file: it keeps its owner and
-// permissions, and a failure leaves it incomplete and is reported as well.
+// Where the folder takes no new file, or the new file could not keep the
+// owner and group, or the file has further names (hard links), the content is
+// written straight into the file at pfad: a copy of its previous content
+// waits in the state folder until the new content is on disk, and a failure
+// says where it lies. A copy that cannot be made throws EFehler with the
+// text of its failure, before the file is touched.
 class TAtomareDatei {
 public:
   explicit TAtomareDatei(const std::string& pfad, TPufferung pufferung = TPufferung::Einfach);
@@ -82,7 +98,10 @@ public:
     return {Puffer.get() + Gefuellt, PufferGroesse - Gefuellt};
   }
   void Belege(std::size_t anzahl) { Gefuellt += anzahl; }
-  void Fertig();
+  // Puts the complete file in place. What is not assured once it is there
+  // (that its folder reached the disk, for instance) comes back as a German
+  // note for the user; the save counts as done.
+  [[nodiscard]] std::optional<std::string> Fertig();
 
 private:
   // Large buffers let the writer thread take over seldom. A single buffer
@@ -100,14 +119,21 @@ private:
   // Waits for any writer and writes what is buffered itself.
   void SchreibeRest();
   void StarteSchreiber();
+  // Writes into the file itself, behind a copy of its previous content.
+  void SchreibeAnOrt();
   void SetzeAnDieStelle();
   // Closes the file and removes its temporary name (an unnamed file vanishes
   // by itself).
   void Verwirf();
   [[noreturn]] void Aufgeben(int errnum, TDateiSchritt schritt);
 
-  std::string Ziel, Temp;  // Temp: the name of the file while it has one of its own
+  std::string Pfad;  // as the user named it, for the texts
+  int OrdnerFd = -1;  // the folder the file lies in, its path, and the file's name there
+  std::string Ordner, Name, Temp;  // Temp: the name of the file while it has one of its own
+  bool Vorhanden = false;
+  struct stat Vorher {};  // the file that is replaced, where Vorhanden
   TWeg Weg = TWeg::Unbenannt;
+  std::unique_ptr<TVorfassung> Vorfassung;  // Direkt
   TPufferung Pufferung;
   std::size_t PufferGroesse;
   int Fd = -1;
@@ -118,5 +144,5 @@ private:
   std::unique_ptr<THintergrundschreiber> Schreiber;
 };
 
-// The whole content in one call.
-void SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes);
+// The whole content in one call; returns the note of Fertig().
+std::optional<std::string> SchreibeDateiAtomar(const std::string& pfad, const std::vector<std::uint8_t>& bytes);

@@ -4,10 +4,9 @@
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -24,21 +23,40 @@ pid_t ProzessIm(const std::string& name, const std::string& praefix) {
 // A process of another user is there too, although it may not be signalled.
 bool Laeuft(pid_t prozess) { return kill(prozess, 0) == 0 || errno != ESRCH; }
 
+// Removes name from the folder when it is a regular file of this user's whose
+// lock can be taken, and it still names the file that was locked.
+void EntferneWennVerlassen(int ordnerFd, const char* name) {
+  const int fd = openat(ordnerFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return;
+  struct stat offen {}, jetzt {};
+  if (fstat(fd, &offen) == 0 && S_ISREG(offen.st_mode) && offen.st_uid == geteuid() &&
+      flock(fd, LOCK_EX | LOCK_NB) == 0 && fstatat(ordnerFd, name, &jetzt, AT_SYMLINK_NOFOLLOW) == 0 &&
+      jetzt.st_dev == offen.st_dev && jetzt.st_ino == offen.st_ino)
+    unlinkat(ordnerFd, name, 0);
+  close(fd);
+}
+
 }  // namespace
 
 std::string EigenerAnfang(const std::string& praefix) { return praefix + std::to_string(getpid()) + "-"; }
 
-void EntferneVerwaiste(const std::string& ordner, const std::string& praefix) {
-  const std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(opendir(ordner.c_str()), closedir);
-  if (!verzeichnis) return;
-  while (const dirent* eintrag = readdir(verzeichnis.get())) {
-    const std::string name = eintrag->d_name;
-    const pid_t prozess = ProzessIm(name, praefix);
-    struct stat st {};
-    if (prozess <= 0 || Laeuft(prozess) ||
-        fstatat(dirfd(verzeichnis.get()), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || st.st_uid != geteuid())
-      continue;
-    std::error_code egal;
-    std::filesystem::remove_all(ordner + "/" + name, egal);
+void EntferneVerwaiste(int ordnerFd, const std::string& praefix) {
+  const int lesen = openat(ordnerFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (lesen < 0) return;
+  const std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(fdopendir(lesen), closedir);
+  if (!verzeichnis) {
+    close(lesen);
+    return;
   }
+  while (const dirent* eintrag = readdir(verzeichnis.get())) {
+    const pid_t prozess = ProzessIm(eintrag->d_name, praefix);
+    if (prozess > 0 && !Laeuft(prozess)) EntferneWennVerlassen(ordnerFd, eintrag->d_name);
+  }
+}
+
+void EntferneVerwaiste(const std::string& ordner, const std::string& praefix) {
+  const int fd = open(ordner.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  EntferneVerwaiste(fd, praefix);
+  close(fd);
 }

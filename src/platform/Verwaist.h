@@ -1,15 +1,20 @@
 #pragma once
-// What the program keeps on disk while it works (temporary files, the office's
-// folders and pipes) carries its process id in the name: a prefix, the id, a
-// "-" and the rest. What a killed program left behind is removed by the next
-// program that works in the same place.
+// Temporary files the program keeps beside a file while it writes carry its
+// process id in the name: a prefix, the id, a "-" and the rest. Their writer
+// holds an exclusive flock on each for as long as it lives, so what a killed
+// program left behind is known by a lock anyone can take, also across PID
+// namespaces and machines sharing the folder, and the next program that works
+// in the same place removes it.
 
 #include <string>
 
 // praefix, this program's process id and "-".
 std::string EigenerAnfang(const std::string& praefix);
 
-// Removes every entry of ordner (a folder with all it holds) that belongs to
-// this user and is named praefix, a process id, "-" and more, when that
-// process is gone. What cannot be removed stays; nothing is reported.
+// Removes every regular file of ordner (the folder's descriptor, or its path)
+// that belongs to this user, is named praefix, a process id, "-" and more,
+// and whose writer has ended: no process of that id runs here and the file's
+// lock can be taken. Folders, links and other kinds of entries stay, and so
+// does what cannot be removed; nothing is reported.
+void EntferneVerwaiste(int ordnerFd, const std::string& praefix);
 void EntferneVerwaiste(const std::string& ordner, const std::string& praefix);

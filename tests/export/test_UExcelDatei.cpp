@@ -1,5 +1,6 @@
-// The workbook export saves under a new name beside the chosen file and puts
-// it in place only after the save: a failed export leaves the old file.
+// The workbook export lets the application save into a private folder and
+// puts the workbook in place only after the save: a failed export leaves the
+// old file, and nothing stays behind.
 
 #include "export/AufzeichnendeAutomation.h"
 #include "export/UExcelDatei.h"
@@ -7,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -19,18 +22,36 @@ void SpeichernSchreibt(TAufzeichnendeAutomation& automation, const std::string& 
   automation.BeimSpeichern = [text](const std::string& datei) { SchreibBytes(datei, Bytes(text)); };
 }
 
+// The program's runtime folder, in a test folder of its own for one test.
+class TLaufzeit {
+public:
+  TLaufzeit() { setenv("XDG_RUNTIME_DIR", Ordner.Pfad().c_str(), 1); }
+  ~TLaufzeit() {
+    if (Alt != nullptr) setenv("XDG_RUNTIME_DIR", AlterWert.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
+  }
+  std::string Pfad(const std::string& name = "") const { return Ordner.Pfad("scheibwart/" + name); }
+  Namen Eintraege() const { return Ordner.Eintraege("scheibwart"); }
+
+private:
+  const char* Alt = std::getenv("XDG_RUNTIME_DIR");
+  const std::string AlterWert = Alt != nullptr ? Alt : "";
+  TTempOrdner Ordner;
+};
+
 }  // namespace
 
 TEST(UExcelDatei, ErsetztNurNachDemSpeichern) {
   TTempOrdner ordner;
+  const TLaufzeit laufzeit;
   const std::string pfad = ordner.Pfad("Liste.xls");
   SchreibBytes(pfad, Bytes("alt"));
   chmod(pfad.c_str(), 0640);
   TAufzeichnendeAutomation automation;
   automation.BeimSpeichern = [&](const std::string& datei) {
-    // Hidden in the same folder, with the extension that picks the format;
-    // the old file is still there.
-    EXPECT_EQ(datei.rfind(ordner.Pfad(".scheibwart-"), 0), 0u) << datei;
+    // In the runtime folder, with the extension that picks the format; the
+    // old file is still there.
+    EXPECT_EQ(datei.rfind(laufzeit.Pfad(), 0), 0u) << datei;
     EXPECT_TRUE(datei.ends_with(".xls")) << datei;
     EXPECT_EQ(LiesBytes(pfad), Bytes("alt"));
     SchreibBytes(datei, Bytes("neu"));
@@ -41,11 +62,13 @@ TEST(UExcelDatei, ErsetztNurNachDemSpeichern) {
   stat(pfad.c_str(), &st);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   EXPECT_EQ(ordner.Eintraege(), Namen{"Liste.xls"});
+  EXPECT_EQ(laufzeit.Eintraege(), Namen{});
 }
 
 TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
   // A save that fails after writing part of the file, a failure while the
   // cells are put, an application that cannot be created.
+  const TLaufzeit laufzeit;
   for (const char* scheitern : {"Workbook.saveas", "Sheet.Cells", "CreateOleObject"}) {
     TTempOrdner ordner;
     const std::string pfad = ordner.Pfad("Liste.xls");
@@ -59,6 +82,7 @@ TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
       EXPECT_THROW(ExportiereExcelDatei(automation, Tabelle, pfad), EFehler) << scheitern;
     EXPECT_EQ(LiesBytes(pfad), Bytes("alt")) << scheitern;
     EXPECT_EQ(ordner.Eintraege(), Namen{"Liste.xls"}) << scheitern;
+    EXPECT_EQ(laufzeit.Eintraege(), Namen{}) << scheitern;
   }
 
   // Saved, but a folder of the chosen name cannot be replaced.
@@ -67,17 +91,24 @@ TEST(UExcelDatei, FehlschlagLaesstAlteDatei) {
   TAufzeichnendeAutomation automation;
   SpeichernSchreibt(automation, "neu");
   EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Ordner.xls")));
-  EXPECT_EQ(ordner.Eintraege(), Namen{"Ordner.xls"});
+
+  // A link in the place of the saved workbook is not followed.
+  SchreibBytes(ordner.Pfad("geheim"), Bytes("geheim"));
+  automation.BeimSpeichern = [&](const std::string& datei) { symlink(ordner.Pfad("geheim").c_str(), datei.c_str()); };
+  EXPECT_FALSE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Liste.xls")));
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"Ordner.xls", "geheim"}));
+  EXPECT_EQ(laufzeit.Eintraege(), Namen{});
 }
 
 TEST(UExcelDatei, SymbolischerVerweisBleibt) {
   TTempOrdner ordner;
+  const TLaufzeit laufzeit;
   mkdir(ordner.Pfad("daten").c_str(), 0755);
   SchreibBytes(ordner.Pfad("daten/Liste.xls"), Bytes("alt"));
   symlink("daten/Liste.xls", ordner.Pfad("Verweis.xls").c_str());
   TAufzeichnendeAutomation automation;
   automation.BeimSpeichern = [&](const std::string& datei) {
-    EXPECT_EQ(datei.rfind(ordner.Pfad("daten/.scheibwart-"), 0), 0u) << datei;
+    EXPECT_EQ(datei.rfind(laufzeit.Pfad(), 0), 0u) << datei;
     SchreibBytes(datei, Bytes("neu"));
   };
   EXPECT_TRUE(ExportiereExcelDatei(automation, Tabelle, ordner.Pfad("Verweis.xls")));

@@ -76,12 +76,15 @@ TEST(UZeilendatei, DateiNichtErstellbar) {
   TTempOrdner ordner;
   SchreibBytes(ordner.Pfad("datei"), Bytes("alt"));
   mkdir(ordner.Pfad("ordner.txt").c_str(), 0755);
-  for (const std::string& pfad :
-       {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt")})
+  mkfifo(ordner.Pfad("rohr.txt").c_str(), 0600);
+  for (const std::string& pfad : {ordner.Pfad("fehlt/a.txt"), ordner.Pfad("datei/a.txt"), ordner.Pfad("ordner.txt"),
+                                  ordner.Pfad("rohr.txt")})
     EXPECT_EQ(FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer({"x"})); }),
               "Datei " + pfad + " kann nicht erstellt werden");
   EXPECT_EQ(LiesBytes(ordner.Pfad("datei")), Bytes("alt"));
-  EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt"}));
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"datei", "ordner.txt", "rohr.txt"}));
+  struct stat rohr {};
+  EXPECT_TRUE(lstat(ordner.Pfad("rohr.txt").c_str(), &rohr) == 0 && S_ISFIFO(rohr.st_mode));
   EXPECT_TRUE(ordner.Eintraege("ordner.txt").empty());
 }
 
@@ -108,6 +111,28 @@ TEST(UZeilendatei, SchreibfehlerLaesstAlteDateiStehen) {
   }
   EXPECT_EQ(LiesBytes(pfad), Bytes("alter Inhalt"));
   EXPECT_EQ(ordner.Eintraege(), Namen{"alt.txt"});
+}
+
+// A file with a second name is written in place: a failure there keeps the
+// report's own text inside the note of where the previous version lies.
+TEST(UZeilendatei, SchreibfehlerAmOrtNenntDieKopie) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("alt.txt"), zustand = ordner.Pfad("zustand");
+  setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+  SchreibBytes(pfad, Bytes("alter Inhalt"));
+  ASSERT_EQ(link(pfad.c_str(), ordner.Pfad("zweiter.txt").c_str()), 0);
+  const std::vector<std::string> zeilen(3, std::string(2000, 'x'));
+  std::string fehler;
+  {
+    TDateiGroessenGrenze grenze(4096);
+    fehler = FehlerVon([&] { SchreibeZeilen(pfad, AlsBauer(zeilen)); });
+  }
+  unsetenv("XDG_STATE_HOME");
+  const Namen kopien = ordner.Eintraege("zustand/scheibwart");
+  ASSERT_EQ(kopien.size(), 2u) << fehler;
+  EXPECT_EQ(fehler, "Die Datei \u00BB" + pfad + "\u00AB ist unvollst\u00E4ndig (Stream-Write-Fehler).\n"
+                    "Die vorherige Fassung liegt in \u00BB" + zustand + "/scheibwart/" + kopien[0] + "\u00AB");
+  EXPECT_EQ(LiesBytes(zustand + "/scheibwart/" + kopien[0]), Bytes("alter Inhalt"));
 }
 
 }  // namespace

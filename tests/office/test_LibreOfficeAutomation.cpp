@@ -6,16 +6,23 @@
 #include "export/UExcelExport.h"
 #include "office/Kindprozess.h"
 #include "office/LibreOfficeAutomation.h"
+#include "office/Rohre.h"
 #include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -63,6 +70,32 @@ std::vector<int> ProzesseMit(const std::string& ordner) {
   return prozesse;
 }
 
+// The named pipes the private offices listen on: the sockets among their open
+// files, with the names the system lists for them.
+Namen RohreDerOffices(const TTempOrdner& arbeit) {
+  std::set<std::string> sockets;
+  std::error_code egal;
+  for (const int pid : ProzesseMit(arbeit.Pfad()))
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", egal)) {
+      const std::string ziel = std::filesystem::read_symlink(fd.path(), egal).string();
+      if (ziel.starts_with("socket:[")) sockets.insert(ziel.substr(8, ziel.size() - 9));
+    }
+  std::set<std::string> rohre;  // an accepted connection is listed with the name too
+  std::ifstream tabelle("/proc/net/unix");
+  for (std::string zeile; std::getline(tabelle, zeile);) {
+    std::istringstream felder(zeile);
+    std::string feld[7], pfad;
+    for (std::string& f : feld) felder >> f;
+    if (felder >> pfad && sockets.count(feld[6]) && pfad.find("/OSL_PIPE_") != std::string::npos)
+      rohre.insert(pfad);
+  }
+  return {rohre.begin(), rohre.end()};
+}
+
+void ErwarteEntfernt(const Namen& pfade) {
+  for (const std::string& pfad : pfade) EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(pfad))) << pfad;
+}
+
 void ErwarteKeinOfficeMehr(const TTempOrdner& arbeit) {
   EXPECT_EQ(ProzesseMit(arbeit.Pfad()), std::vector<int>{});
   EXPECT_EQ(arbeit.Eintraege(), Namen{});  // the user installation is gone too
@@ -74,7 +107,8 @@ std::vector<std::pair<std::string, Namen>> Blaetter(const TTempOrdner& ordner, c
   // Comma, quotes, UTF-8, and every sheet into a file of its own.
   const std::string filter = "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1";
   TKindprozess soffice(Programm + "/soffice", {"--headless", "-env:UserInstallation=file://" + ordner.Pfad("lesen"),
-                                               "--convert-to", filter, "--outdir", ordner.Pfad("csv"), datei});
+                                               "--convert-to", filter, "--outdir", ordner.Pfad("csv"), datei},
+                       {"TMPDIR=" + ordner.Pfad()});
   EXPECT_TRUE(soffice.Warte(180s) && soffice.Status() == 0);
   std::vector<std::pair<std::string, Namen>> blaetter;
   const std::string stamm = std::filesystem::path(datei).stem().string() + "-";
@@ -167,6 +201,28 @@ TEST(LibreOfficeAutomation, WorkbookMitEinemBlattInJedemFormat) {
   EXPECT_NE(xlsx.find("xl/worksheets/sheet1.xml"), std::string::npos);
 }
 
+// Without a folder given, the office keeps its user installation in the
+// program's runtime folder, which only the user can enter.
+TEST(LibreOfficeAutomation, ProfilImLaufzeitordner) {
+  TTempOrdner laufzeit;
+  struct TLaufzeitVariable {
+    const char* Alt = std::getenv("XDG_RUNTIME_DIR");
+    const std::string AlterWert = Alt != nullptr ? Alt : "";
+    ~TLaufzeitVariable() { Alt != nullptr ? setenv("XDG_RUNTIME_DIR", AlterWert.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR"); }
+  } variable;
+  setenv("XDG_RUNTIME_DIR", laufzeit.Pfad().c_str(), 1);
+  TLibreOfficeAutomation automation(Programm, "", CALC_MODUL);
+  {
+    const TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
+    EXPECT_EQ(ProzesseMit(laufzeit.Pfad("scheibwart/office-")).size(), 1u);
+    struct stat st {};
+    stat(laufzeit.Pfad("scheibwart").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+  }
+  EXPECT_EQ(ProzesseMit(laufzeit.Pfad()), std::vector<int>{});
+  EXPECT_EQ(laufzeit.Eintraege("scheibwart"), Namen{});
+}
+
 TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   TTempOrdner arbeit, ziel;
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
@@ -177,14 +233,20 @@ TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   ErwarteKeinOfficeMehr(arbeit);
 
   // The application released without Quit; a sheet kept beyond it fails.
+  // The office's pipes go with it.
   TDispatchPtr sheet;
+  Namen rohre;
   {
     TDispatchPtr excel = automation.CreateOleObject("Excel.Application");
+    // The pipe it accepts on, and the one of its single instance.
+    rohre = RohreDerOffices(arbeit);
+    EXPECT_EQ(rohre.size(), 2u);
     std::get<TDispatchPtr>(excel->Call("Workbooks"))->Call("Add");
     sheet = std::get<TDispatchPtr>(std::get<TDispatchPtr>(excel->Get("Workbooks", {1}))->Get("WorkSheets", {1}));
     EXPECT_EQ(FehlerVon([&] { sheet->Put("Cells", {0, 1}, std::string("x")); }), "Ungültiger Index");
   }
   ErwarteKeinOfficeMehr(arbeit);
+  ErwarteEntfernt(rohre);
   EXPECT_EQ(FehlerVon([&] { sheet->Put("Name", {}, std::string("y")); }), Getrennt);
 
   // An office that dies while it is used: the calls fail, Quit still ends it.
@@ -197,29 +259,66 @@ TEST(LibreOfficeAutomation, OfficeEndetAufJedemWeg) {
   ErwarteKeinOfficeMehr(arbeit);
 }
 
+// A socket that someone else binds under the office's pipe name, read from
+// the office's command line, is not connected to: the export fails as an
+// office that does not start, and the office ends.
+TEST(LibreOfficeAutomation, FremdesRohrWirdAbgewiesen) {
+  TTempOrdner arbeit, ziel;
+  TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
+  std::atomic<bool> fertig = false;
+  std::thread exportieren([&] {
+    EXPECT_EQ(FehlerVon([&] { ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")); }),
+              "Fehler bei der Serverausführung");
+    fertig = true;
+  });
+  std::string rohr;
+  const auto ende = std::chrono::steady_clock::now() + 180s;
+  while (rohr.empty() && !fertig && std::chrono::steady_clock::now() < ende) {
+    const std::string schalter = "--accept=pipe,name=";
+    for (const int pid : ProzesseMit(arbeit.Pfad())) {
+      std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+      const std::string zeile(std::istreambuf_iterator<char>(cmdline), {});
+      if (const auto anfang = zeile.find(schalter); anfang != std::string::npos)
+        rohr = zeile.substr(anfang + schalter.size(), zeile.find(';', anfang) - anfang - schalter.size());
+    }
+    std::this_thread::sleep_for(2ms);
+  }
+  EXPECT_FALSE(rohr.empty());
+  // Bound by this process, which is not the office.
+  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  RohrPfad(rohr).copy(adresse.sun_path, sizeof adresse.sun_path - 1);
+  EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse), 0);
+  listen(fd, 4);
+  // Connected to it, the export would wait for an answer that never comes.
+  EXPECT_TRUE(WarteBis([&] { return fertig.load(); }, 60s)) << "mit dem fremden Rohr verbunden";
+  close(fd);
+  exportieren.join();
+  std::filesystem::remove(RohrPfad(rohr));
+  ErwarteKeinOfficeMehr(arbeit);
+  EXPECT_EQ(ziel.Eintraege(), Namen{});
+}
+
 TEST(LibreOfficeAutomation, OfficeStirbtMitDemProgramm) {
   TTempOrdner arbeit;
   TKindprozess programm(OFFICE_HALTER, {arbeit.Pfad(), arbeit.Pfad("bereit")});
   WarteBis([&] { return std::filesystem::exists(arbeit.Pfad("bereit")) || programm.Status(); }, 180s);
   ASSERT_TRUE(std::filesystem::exists(arbeit.Pfad("bereit")));
+  const Namen rohre = RohreDerOffices(arbeit);
+  EXPECT_EQ(rohre.size(), 2u);
   kill(programm.Pid(), SIGKILL);  // the program alone, not its group
   programm.Warte(10s);
   EXPECT_TRUE(WarteBis([&] { return ProzesseMit(arbeit.Pfad()).empty(); }, 10s));
 
-  // The next export removes the folder of the killed program and the pipe of
-  // its office, named after the program.
+  // The next export removes the folder of the killed program and the pipes of
+  // its office.
   std::filesystem::remove(arbeit.Pfad("bereit"));
   TTempOrdner ziel;
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
   EXPECT_TRUE(ExportiereExcelDatei(automation, Filmtabelle(), ziel.Pfad("Filme.xls")));
   ErwarteKeinOfficeMehr(arbeit);
-  const std::string rohr =
-      "OSL_PIPE_" + std::to_string(getuid()) + "_scheibwart-" + std::to_string(programm.Pid()) + "-";
-  for (const auto& eintrag : std::filesystem::directory_iterator("/tmp"))
-    if (eintrag.path().filename().string().rfind(rohr, 0) == 0) {
-      ADD_FAILURE() << eintrag.path() << " blieb";
-      std::filesystem::remove(eintrag.path());
-    }
+  ErwarteEntfernt(rohre);
 }
 
 TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
@@ -233,7 +332,8 @@ TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
   const std::string rohr = "scheibwart-test-nutzer-" + std::to_string(getpid());
   const std::string rohrDatei = "/tmp/OSL_PIPE_" + std::to_string(getuid()) + "_" + rohr;
   TKindprozess nutzer(Programm + "/soffice",
-                      {"--headless", "--norestore", "--accept=pipe,name=" + rohr + ";urp;"});
+                      {"--headless", "--norestore", "--accept=pipe,name=" + rohr + ";urp;"},
+                      {"TMPDIR=" + zuhause.Pfad()});
   EXPECT_TRUE(WarteBis([&] { return std::filesystem::exists(rohrDatei) || nutzer.Status(); }, 180s));
 
   TLibreOfficeAutomation automation(Programm, arbeit.Pfad(), CALC_MODUL);
@@ -242,6 +342,13 @@ TEST(LibreOfficeAutomation, OfficeDesNutzersBleibt) {
   // An office told to terminate would be gone within a second or two.
   EXPECT_FALSE(nutzer.Warte(3s)) << "das Office des Nutzers wurde beendet";
   nutzer.Toete();
-  std::filesystem::remove(rohrDatei);
+  // Its pipes, the one it accepted on and its single-instance one, once the
+  // office itself is gone.
+  EXPECT_TRUE(WarteBis(
+      [&] {
+        EntferneToteRohre(Rohrordner(), {RohrAnfang() + rohr, RohrAnfang() + "SingleOfficeIPC_"});
+        return !std::filesystem::exists(rohrDatei);
+      },
+      10s));
   setenv("HOME", altesHome.c_str(), 1);
 }

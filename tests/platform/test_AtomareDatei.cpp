@@ -15,8 +15,10 @@
 #include <linux/seccomp.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,20 +26,35 @@ namespace {
 
 using Namen = std::vector<std::string>;
 
-// From here on, opening an unnamed file fails as on a file system that has
-// none. For a child process: it cannot be undone.
-bool OhneUnbenannteDateien() {
-  sock_filter filter[] = {
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_openat, 0, 3),
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
-      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-  };
-  const sock_fprog programm{static_cast<unsigned short>(std::size(filter)), filter};
+// A system call that from here on fails with Errnum, instead of running;
+// with Bits, only where its third argument has one of them set.
+struct TVerbot {
+  unsigned Nr;
+  int Errnum;
+  unsigned Bits = 0;
+};
+
+// For a child process: it cannot be undone.
+bool LassScheitern(std::initializer_list<TVerbot> verbote) {
+  std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+  for (const TVerbot& verbot : verbote) {
+    const sock_filter antwort = BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | static_cast<unsigned>(verbot.Errnum));
+    if (verbot.Bits == 0) {
+      filter.insert(filter.end(), {BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, verbot.Nr, 0, 1), antwort});
+      continue;
+    }
+    filter.insert(filter.end(), {BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, verbot.Nr, 0, 4),
+                                 BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])),
+                                 BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, verbot.Bits, 0, 1), antwort,
+                                 BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))});
+  }
+  filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+  const sock_fprog programm{static_cast<unsigned short>(filter.size()), filter.data()};
   return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &programm) == 0;
 }
+
+// As on a file system that has no unnamed files.
+bool OhneUnbenannteDateien() { return LassScheitern({{__NR_openat, EOPNOTSUPP, O_TMPFILE & ~O_DIRECTORY}}); }
 
 // A child process that saves "neu" to pfad, then starts another save of pfad
 // and waits, with part of that content on disk, until it is killed.
@@ -74,15 +91,16 @@ private:
   pid_t Pid = -1;
 };
 
-// Runs f in a child process without special rights (as nobody when the test
-// runs as root) and returns the text f returns.
-std::string OhneVorrechte(const std::function<std::string()>& f) {
+// Runs f in a child process as the user uid with the group gid and the
+// further groups, when the test runs as root, and returns the text f returns.
+std::string Als(uid_t uid, gid_t gid, std::vector<gid_t> gruppen, const std::function<std::string()>& f) {
   int rohr[2];
   EXPECT_EQ(pipe(rohr), 0);
   const pid_t kind = fork();
   if (kind == 0) {
     close(rohr[0]);
-    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) _exit(1);
+    if (geteuid() == 0 && (setgroups(gruppen.size(), gruppen.data()) != 0 || setgid(gid) != 0 || setuid(uid) != 0))
+      _exit(1);
     const std::string text = f();
     _exit(write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
   }
@@ -94,6 +112,9 @@ std::string OhneVorrechte(const std::function<std::string()>& f) {
   waitpid(kind, nullptr, 0);
   return text;
 }
+
+// f without special rights (as nobody).
+std::string OhneVorrechte(const std::function<std::string()>& f) { return Als(65534, 65534, {}, f); }
 
 mode_t Rechte(const std::string& pfad) {
   struct stat st {};
@@ -158,6 +179,79 @@ TEST(AtomareDatei, SymbolischerLinkBleibt) {
   EXPECT_TRUE(IstLink(ordner.Pfad("kreis.swl")));
 }
 
+// In a sticky folder that everyone may write, a link is followed only where
+// the kernel's own rule for such folders follows it: when it belongs to the
+// user or to the folder's owner. Otherwise nothing changes, at the link's
+// end or beside it.
+TEST(AtomareDatei, FremdeLinksImGemeinsamenOrdner) {
+  if (geteuid() != 0) GTEST_SKIP() << "planting another user's link needs root";
+  struct TFall {
+    const char* Fall;
+    mode_t Ordnerrechte;
+    uid_t Ordnerbesitzer, Linkbesitzer;
+    bool Gefolgt;
+  };
+  const TFall faelle[] = {
+      {"fremder Link", 01777, 0, 4321, false},
+      {"eigener Link", 01777, 0, 0, true},
+      {"Link des Ordnerbesitzers", 01777, 4321, 4321, true},
+      {"ohne Sticky-Bit", 0777, 0, 4321, true},
+      {"nur fuer den Besitzer", 01755, 0, 4321, true},
+  };
+  for (const TFall& fall : faelle) {
+    for (const bool vorhanden : {true, false}) {
+      SCOPED_TRACE(std::string(fall.Fall) + (vorhanden ? ", Ziel da" : ", Ziel fehlt"));
+      TTempOrdner ordner;
+      const std::string gemeinsam = ordner.Pfad("S"), ziel = ordner.Pfad("x");
+      mkdir(gemeinsam.c_str(), 0700);
+      ASSERT_EQ(chown(gemeinsam.c_str(), fall.Ordnerbesitzer, 0), 0);
+      ASSERT_EQ(chmod(gemeinsam.c_str(), fall.Ordnerrechte), 0);
+      if (vorhanden) SchreibBytes(ziel, Bytes("geheim"));
+      ASSERT_EQ(symlink(ziel.c_str(), (gemeinsam + "/Ziel.html").c_str()), 0);
+      ASSERT_EQ(lchown((gemeinsam + "/Ziel.html").c_str(), fall.Linkbesitzer, 0), 0);
+      // A link of the user's own that leads through the planted one changes nothing.
+      ASSERT_EQ(symlink("S/Ziel.html", ordner.Pfad("kette").c_str()), 0);
+
+      for (const std::string& pfad : {gemeinsam + "/Ziel.html", ordner.Pfad("kette")}) {
+        const std::string fehler = FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); });
+        EXPECT_EQ(fehler, fall.Gefolgt ? "(kein Fehler)" : "Dateizugriff verweigert") << pfad;
+        EXPECT_TRUE(IstLink(gemeinsam + "/Ziel.html"));
+        EXPECT_EQ(ordner.Eintraege("S"), Namen{"Ziel.html"});
+        if (fall.Gefolgt || vorhanden) {
+          EXPECT_EQ(LiesBytes(ziel), Bytes(fall.Gefolgt ? "neu" : "geheim"));
+        }
+      }
+      EXPECT_EQ(ordner.Eintraege(), (fall.Gefolgt || vorhanden ? Namen{"S", "kette", "x"} : Namen{"S", "kette"}));
+    }
+  }
+}
+
+// What is not a regular file is not replaced by one: a pipe, a socket, a
+// folder, reached directly or through a link. Nothing that could block is
+// opened.
+TEST(AtomareDatei, NurGewoehnlicheDateienWerdenErsetzt) {
+  TTempOrdner ordner;
+  mkfifo(ordner.Pfad("rohr").c_str(), 0600);
+  mkdir(ordner.Pfad("ordner").c_str(), 0700);
+  const int steckdose = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  ordner.Pfad("sockel").copy(adresse.sun_path, sizeof adresse.sun_path - 1);
+  ASSERT_EQ(bind(steckdose, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse), 0);
+  symlink("rohr", ordner.Pfad("zum-rohr").c_str());
+  const Namen vorher = ordner.Eintraege();
+  for (const char* name : {"rohr", "sockel", "ordner", "zum-rohr"}) {
+    EXPECT_EQ(FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad(name), Bytes("neu")); }), "Dateizugriff verweigert")
+        << name;
+  }
+  struct stat st {};
+  EXPECT_TRUE(lstat(ordner.Pfad("rohr").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(lstat(ordner.Pfad("sockel").c_str(), &st) == 0 && S_ISSOCK(st.st_mode));
+  EXPECT_TRUE(IstLink(ordner.Pfad("zum-rohr")));
+  EXPECT_EQ(ordner.Eintraege(), vorher);
+  close(steckdose);
+}
+
 TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   TTempOrdner ordner;
   const std::string pfad = ordner.Pfad("alt.swl");
@@ -182,7 +276,7 @@ TEST(AtomareDatei, FehlerLassenAllesWieEsWar) {
   const auto nebenher = [](const std::string& ziel, const std::vector<std::uint8_t>& bytes) {
     TAtomareDatei datei(ziel, TPufferung::Nebenher);
     datei.Schreibe(bytes.data(), bytes.size());
-    datei.Fertig();
+    EXPECT_EQ(datei.Fertig(), std::nullopt);
   };
   {
     TDateiGroessenGrenze grenze(4096);
@@ -243,13 +337,17 @@ TEST(AtomareDatei, AbgebrochenesSpeichernHinterlaesstNichts) {
 }
 
 // A file that may be written, in a folder that takes no new file, is written
-// in place: it keeps its owner and permissions, and failures are reported.
+// in place behind a copy of its previous content in the state folder: it
+// keeps its owner and permissions; a failure says where the copy lies, and
+// one that prevents the copy leaves the file untouched.
 TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
   TTempOrdner ordner;
-  const std::string geschuetzt = ordner.Pfad("geschuetzt");
+  const std::string geschuetzt = ordner.Pfad("geschuetzt"), zustand = ordner.Pfad("zustand");
   const std::string datei = geschuetzt + "/a.swl", nurLesen = geschuetzt + "/b.swl";
+  const std::string alt = "alter, langer Inhalt";
   mkdir(geschuetzt.c_str(), 0755);
-  SchreibBytes(datei, Bytes("alter, langer Inhalt"));
+  mkdir(zustand.c_str(), 0700);
+  SchreibBytes(datei, Bytes(alt));
   SchreibBytes(nurLesen, Bytes("alt"));
   chmod(datei.c_str(), 0606);
   chmod(nurLesen.c_str(), 0444);
@@ -258,22 +356,37 @@ TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
     chmod(ordner.Pfad().c_str(), 0755);
     ASSERT_EQ(chown(datei.c_str(), 65534, 65534), 0);
     ASSERT_EQ(chown(nurLesen.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(zustand.c_str(), 65534, 65534), 0);
   }
   chmod(geschuetzt.c_str(), 0555);
   struct stat vorher {};
   stat(datei.c_str(), &vorher);
 
   const std::string ergebnisse = OhneVorrechte([&] {
-    std::string zuGross;
+    setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+    std::string ohneKopie, unvollstaendig;
     {
-      TDateiGroessenGrenze grenze(4);
-      zuGross = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("zu lang")); });
+      TDateiGroessenGrenze grenze(alt.size() - 1);
+      ohneKopie = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); });
     }
-    return zuGross + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
+    {
+      // The copy and the note of its file's name fit, the new content does not.
+      TDateiGroessenGrenze grenze(std::max(alt.size(), datei.size()) + 1);
+      unvollstaendig = FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes(alt + datei)); });
+    }
+    return ohneKopie + "|" + unvollstaendig + "|" + FehlerVon([&] { SchreibeDateiAtomar(datei, Bytes("neu")); }) + "|" +
            FehlerVon([&] { SchreibeDateiAtomar(nurLesen, Bytes("neu")); }) + "|" +
            FehlerVon([&] { SchreibeDateiAtomar(geschuetzt + "/neu.swl", Bytes("neu")); });
   });
-  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|(kein Fehler)|Dateizugriff verweigert|Dateizugriff verweigert");
+  // The failed save's copy stays, the successful one's goes.
+  const Namen kopien = ordner.Eintraege("zustand/scheibwart");
+  ASSERT_EQ(kopien.size(), 2u) << ergebnisse;
+  const std::string kopie = zustand + "/scheibwart/" + kopien[0];
+  EXPECT_EQ(kopien[1], kopien[0] + ".ort");
+  EXPECT_EQ(LiesBytes(kopie), Bytes(alt));
+  EXPECT_EQ(ergebnisse, "E/A-Fehler 27|Die Datei \u00BB" + datei + "\u00AB ist unvollst\u00E4ndig (E/A-Fehler 27).\n"
+                        "Die vorherige Fassung liegt in \u00BB" + kopie + "\u00AB|(kein Fehler)|"
+                        "Dateizugriff verweigert|Dateizugriff verweigert");
   EXPECT_EQ(LiesBytes(datei), Bytes("neu"));
   EXPECT_EQ(LiesBytes(nurLesen), Bytes("alt"));
   struct stat nachher {};
@@ -290,4 +403,98 @@ TEST(AtomareDatei, DateiImGeschuetztenOrdner) {
     EXPECT_EQ(nachher.st_uid, 65534u);
     EXPECT_EQ(Rechte(datei), 0606u);
   }
+}
+
+namespace {
+
+struct stat Status(const std::string& pfad) {
+  struct stat st {};
+  EXPECT_EQ(stat(pfad.c_str(), &st), 0) << pfad;
+  return st;
+}
+
+}  // namespace
+
+// Where a new file could not keep the owner and group, or the file has other
+// names, it is written in place: a group member's save leaves another
+// member's file theirs, and every name of a file sees the new content.
+TEST(AtomareDatei, BesitzerGruppeUndHarteLinks) {
+  TTempOrdner ordner;
+  const std::string pfad = ordner.Pfad("a.swl"), zweiter = ordner.Pfad("zweiter.swl"), zustand = ordner.Pfad("zustand");
+  SchreibBytes(pfad, Bytes("alt"));
+  chmod(pfad.c_str(), 0664);
+  mkdir(zustand.c_str(), 0700);
+  ASSERT_EQ(link(pfad.c_str(), zweiter.c_str()), 0);
+  const bool root = geteuid() == 0;
+  if (root) {  // the file is 4321's in group 4400; 4322, a member too, saves it
+    ASSERT_EQ(chown(pfad.c_str(), 4321, 4400), 0);
+    ASSERT_EQ(chown(zustand.c_str(), 4322, 4322), 0);
+    chmod(ordner.Pfad().c_str(), 0777);
+  }
+  const std::string ergebnis = Als(4322, 4322, {4400}, [&] {
+    setenv("XDG_STATE_HOME", zustand.c_str(), 1);
+    return FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu, l\xE4nger")); });
+  });
+  EXPECT_EQ(ergebnis, "(kein Fehler)");
+  EXPECT_EQ(LiesBytes(pfad), Bytes("neu, l\xE4nger"));
+  EXPECT_EQ(LiesBytes(zweiter), Bytes("neu, l\xE4nger"));
+  const struct stat st = Status(pfad);
+  if (root) {
+    EXPECT_EQ(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t{4321}, gid_t{4400}));
+  }
+  EXPECT_EQ(st.st_mode & 07777, 0664u);
+  EXPECT_EQ(st.st_nlink, 2u);
+  EXPECT_EQ(ordner.Eintraege(), (Namen{"a.swl", "zustand", "zweiter.swl"}));
+  EXPECT_EQ(ordner.Eintraege("zustand/scheibwart"), Namen{});
+}
+
+// A file system that keeps no permissions or owners (FAT) refuses to set
+// them: saving there works all the same.
+TEST(AtomareDatei, DateisystemOhneRechte) {
+  for (const int errnum : {ENOSYS, EOPNOTSUPP, EPERM}) {
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("a.swl");
+    SchreibBytes(pfad, Bytes("alt"));
+    const std::string ergebnis = Als(geteuid(), getegid(), {}, [&] {
+      if (!LassScheitern({{__NR_fchmod, errnum}, {__NR_fchown, errnum}})) return std::string("kein seccomp");
+      return FehlerVon([&] { SchreibeDateiAtomar(pfad, Bytes("neu")); }) + "|" +
+             FehlerVon([&] { SchreibeDateiAtomar(ordner.Pfad("b.swl"), Bytes("b")); });
+    });
+    EXPECT_EQ(ergebnis, "(kein Fehler)|(kein Fehler)") << errnum;
+    EXPECT_EQ(LiesBytes(pfad), Bytes("neu"));
+    EXPECT_EQ(LiesBytes(ordner.Pfad("b.swl")), Bytes("b"));
+  }
+}
+
+// Once the complete file is in place, a failure that follows is a note on
+// what is not assured, not a failed save: a failing close, a folder that
+// cannot be synced (one that may not be read cannot be opened to be synced).
+TEST(AtomareDatei, HinweisNachDemErsetzen) {
+  TTempOrdner ordner;
+  const std::string geschlossen = ordner.Pfad("a.swl"), blind = ordner.Pfad("blind"), imBlinden = blind + "/b.swl";
+  SchreibBytes(geschlossen, Bytes("alt"));
+  mkdir(blind.c_str(), 0300);
+  if (geteuid() == 0) {
+    chmod(ordner.Pfad().c_str(), 0755);
+    ASSERT_EQ(chown(blind.c_str(), 65534, 65534), 0);
+  }
+  const auto hinweis = [](const std::string& pfad) {
+    try {
+      return SchreibeDateiAtomar(pfad, Bytes("neu")).value_or("(kein Hinweis)");
+    } catch (const EFehler& fehler) {
+      return std::string(fehler.what());
+    }
+  };
+  EXPECT_EQ(Als(geteuid(), getegid(), {}, [&] {
+              return LassScheitern({{__NR_close, EIO}}) ? hinweis(geschlossen) : "kein seccomp";
+            }),
+            "Die Datei \u00BB" + geschlossen +
+                "\u00AB ist gespeichert, aber das System meldete beim Schlie\u00DFen einen Fehler (E/A-Fehler 5).");
+  EXPECT_EQ(LiesBytes(geschlossen), Bytes("neu"));
+  EXPECT_EQ(OhneVorrechte([&] { return hinweis(imBlinden); }),
+            "Die Datei \u00BB" + imBlinden +
+                "\u00AB ist gespeichert, aber ihr Ordner konnte nicht auf den Datentr\u00E4ger geschrieben werden "
+                "(Dateizugriff verweigert).\nNach einem Stromausfall kann dort noch die vorherige Fassung liegen.");
+  chmod(blind.c_str(), 0700);
+  EXPECT_EQ(LiesBytes(imBlinden), Bytes("neu"));
 }

@@ -9,6 +9,7 @@
 #include "windows/Shell.h"
 #include "windows/Zwischenablage.h"
 
+#include <QFile>
 #include <QList>
 #include <QPair>
 #include <QStringList>
@@ -34,6 +35,10 @@ struct TTestumgebung {
   TAufzeichnendeZwischenablage Zwischenablage;
   TAufzeichnendeAutomation Automation;
   QTemporaryDir Programmordner;
+  // The state folder's base, where killed saves leave their copies.
+  QTemporaryDir Zustand;
+
+  TTestumgebung() { qputenv("XDG_STATE_HOME", QFile::encodeName(Zustand.path())); }
 
   TUmgebung Umgebung(const QStringList& argumente = {}) {
     return {Dialoge, Shell, Zwischenablage, Automation, argumente, Programmordner.path() + QLatin1Char('/')};
