@@ -27,7 +27,7 @@ std::vector<std::string> Orte(const std::string& pfad) {
   std::vector<std::string> orte{Ort(pfad)};
   try {
     orte.push_back(Ort(ZielPfad(pfad)));
-  } catch (const EFehler&) {  // a link loop or one that cannot be read ends nowhere
+  } catch (const EFehler&) {  // a link the writer would not follow ends nowhere
   }
   return orte;
 }
