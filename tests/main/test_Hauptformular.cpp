@@ -151,6 +151,18 @@ class TestHauptformular : public TProgrammTest {
 
   void Taste(Qt::Key taste) { QTest::keyClick(&H(), taste, Qt::ControlModifier); }
 
+  // Another program saves its own collection at pfad the atomic way: its
+  // bytes, none when it failed.
+  QByteArray SpeichereFremd(const QString& pfad) {
+    TSammlung fremd;
+    fremd.FilmWuensche = {"fremd"};
+    const QString neu = pfad + QStringLiteral(".neu");
+    Schreibe(neu, fremd);
+    return std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) == 0
+               ? LiesBytes(pfad)
+               : QByteArray();
+  }
+
   const QString Vorher = QStringLiteral("Wollen Sie die Datei vorher speichern ?");
   const QString Beenden = QStringLiteral("Wollen Sie die Änderungen speichern ?");
 
@@ -482,13 +494,7 @@ private slots:
     }
     QCOMPARE(Dialoge().Boxen.size(), 2);
 
-    // Another program saves its own collection the atomic way.
-    TSammlung fremd;
-    fremd.FilmWuensche = {"fremd"};
-    Schreibe(pfad + QStringLiteral(".neu"), fremd);
-    QCOMPARE(std::rename(QFile::encodeName(pfad + QStringLiteral(".neu")).constData(),
-                         QFile::encodeName(pfad).constData()), 0);
-    const QByteArray fremdeBytes = LiesBytes(pfad);
+    const QByteArray fremdeBytes = SpeichereFremd(pfad);
 
     Dialoge().Vergiss();
     H().Modified = true;
@@ -527,6 +533,23 @@ private slots:
     Dialoge().Waehle(pfad);
     Taste(Qt::Key_S);
     QCOMPARE(Dialoge().Boxen.size(), 1);
+  }
+
+  // A load that fails part-way remembers the file it read as well.
+  void speichernNachBeschaedigtemLadenFragtNachFremderAenderung() {
+    const QString pfad = Pfad(*Ordner, "kaputt.swl");
+    QByteArray bytes = AlsBytes(EncodeSammlung(Beispiel()));
+    bytes.chop(100);
+    SchreibBytes(pfad, bytes);
+    Starte({pfad});
+    const QByteArray fremdeBytes = SpeichereFremd(pfad);
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Datei wurde inzwischen geändert"));
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
   }
 
   void schliessenOhneAenderungFragtNicht() {
