@@ -8,6 +8,9 @@
 QString TitleNoFile() { return QStringLiteral(" Scheibwart  [ v 1.0 ]"); }
 
 QString TitleWithFile(const QString& pfad) {
-  const QString vollerPfad = DateinameAnzeige(QDir::cleanPath(QFileInfo(pfad).absoluteFilePath()));
-  return TitleNoFile() + QStringLiteral("  ( ") + vollerPfad + QStringLiteral(" )");
+  return TitleNoFile() + QStringLiteral("  ( ") + PfadImTitel(pfad) + QStringLiteral(" )");
+}
+
+QString PfadImTitel(const QString& pfad) {
+  return DateinameAnzeige(QDir::cleanPath(QFileInfo(pfad).absoluteFilePath()));
 }

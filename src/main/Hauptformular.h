@@ -8,6 +8,7 @@
 #include "model/UDatbas.h"
 #include "model/USammlungsart.h"
 #include "model/USammlungsdatei.h"
+#include "platform/Dateistand.h"
 #include "main/SetupIni.h"
 #include "widgets/Umgebung.h"
 #include "widgets/DateiDialog.h"
@@ -311,6 +312,9 @@ private:
   bool VorherSpeichern(TFrage frage);
   // The New command; false when it was abandoned by its question.
   bool Neu();
+  // The collection file last read or written, so that Save notices when
+  // another program saved it since.
+  TGemerkteDatei GemerkteDatei;
 
   // One editing panel's controls; films and games differ only in these.
   struct TPanel {

@@ -72,12 +72,27 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     return TSpeicherErgebnis::NichtsZuSpeichern;
   }
 
+  // Another program's save since this one read or wrote the file is not
+  // replaced unasked.
+  const std::string datei = DateinameBytes(pfad);
+  if (GemerkteDatei.FremdGeaendert(datei) &&
+      Dialoge.Meldung(this, QStringLiteral("Datei wurde inzwischen geändert"),
+                      QStringLiteral("Die Datei »%1« wurde seit dem Laden oder Speichern von einem "
+                                     "anderen Programm geändert.\nWollen Sie sie trotzdem überschreiben ?")
+                          .arg(PfadImTitel(pfad)),
+                      TKnoepfe::JaNein, TSymbol::Keins) != TAntwort::Ja)
+    return TSpeicherErgebnis::Abgebrochen;
+
   // Throws before the title changes when the file cannot be written.
   std::optional<std::string> hinweis;
   {
     const TWartezeiger warten;
-    hinweis = SchreibeSammlung(DateinameBytes(pfad), sammlung);
+    hinweis = SchreibeSammlung(datei, sammlung);
   }
+  if (const std::optional<TDateistand> stand = TDateistand::VonPfad(datei))
+    GemerkteDatei.Merke(datei, *stand);
+  else
+    GemerkteDatei.Vergiss();
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
   ZeigeSpeicherhinweis(hinweis);
@@ -113,7 +128,10 @@ void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
 void TFHaupt::LoadCollection(const QString& pfad) {
   // The failure below ends the scope, and the wait, before its box is shown.
   const TWartezeiger warten;
-  TSammlungsLeser leser(DateinameBytes(pfad));
+  const std::string datei = DateinameBytes(pfad);
+  TSammlungsLeser leser(datei);
+  // Also a load that fails part-way remembers the file it read.
+  GemerkteDatei.Merke(datei, leser.Stand());
   setWindowTitle(TitleWithFile(pfad));
   TLadeZiel inhalt(*DatBas);
   const std::string fehler = leser.LiesAlles(inhalt);

@@ -200,6 +200,7 @@ bool TFHaupt::Neu() {
     edit->clear();
   for (QComboBox* kombi : {EFCDFormat, EFGenre, ESGenre}) kombi->setEditText(QString());
   setWindowTitle(TitleNoFile());
+  GemerkteDatei.Vergiss();
   return true;
 }
 

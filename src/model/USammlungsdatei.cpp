@@ -156,6 +156,7 @@ TSammlungsLeser::TSammlungsLeser(const std::string& pfad) {
     Fd = -1;
     throw EFehler(DateiFehlerText(errnum));
   }
+  Geoeffnet.emplace(st);
 }
 
 TSammlungsLeser::~TSammlungsLeser() {

@@ -7,6 +7,7 @@
 
 #include "model/UDatentypen.h"
 #include "model/USatzsicht.h"
+#include "platform/Dateistand.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -123,8 +124,12 @@ public:
   // The same into a TSammlung: what was read, and the failure text.
   TLeseErgebnis LiesAlles();
 
+  // The file as it was opened, before anything was read.
+  const TDateistand& Stand() const { return *Geoeffnet; }
+
 private:
   int Fd = -1;
+  std::optional<TDateistand> Geoeffnet;
 };
 
 // Writes the file atomically, record by record through a small buffer: the

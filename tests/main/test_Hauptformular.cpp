@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -149,6 +150,18 @@ class TestHauptformular : public TProgrammTest {
   }
 
   void Taste(Qt::Key taste) { QTest::keyClick(&H(), taste, Qt::ControlModifier); }
+
+  // Another program saves its own collection at pfad the atomic way: its
+  // bytes, none when it failed.
+  QByteArray SpeichereFremd(const QString& pfad) {
+    TSammlung fremd;
+    fremd.FilmWuensche = {"fremd"};
+    const QString neu = pfad + QStringLiteral(".neu");
+    Schreibe(neu, fremd);
+    return std::rename(QFile::encodeName(neu).constData(), QFile::encodeName(pfad).constData()) == 0
+               ? LiesBytes(pfad)
+               : QByteArray();
+  }
 
   const QString Vorher = QStringLiteral("Wollen Sie die Datei vorher speichern ?");
   const QString Beenden = QStringLiteral("Wollen Sie die Änderungen speichern ?");
@@ -467,6 +480,76 @@ private slots:
     Dialoge().BrichAb();
     H().MainSave->trigger();
     QVERIFY(H().Modified);
+  }
+
+  // Save asks before it replaces a file that another program saved since this
+  // one loaded or saved it; the program's own saves ask nothing.
+  void speichernFragtVorFremderAenderung() {
+    const QString pfad = Pfad(*Ordner, "Sammlung.swl");
+    Schreibe(pfad, Beispiel());
+    Starte({pfad});
+    for (int mal = 0; mal < 2; ++mal) {  // right after loading, and once more after saving
+      Dialoge().Waehle(pfad);
+      Taste(Qt::Key_S);
+    }
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+
+    const QByteArray fremdeBytes = SpeichereFremd(pfad);
+
+    Dialoge().Vergiss();
+    H().Modified = true;
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    const TGezeigteBox& box = Dialoge().Boxen[1];
+    QCOMPARE(box.Art, TGezeigteBox::TArt::Meldung);
+    QCOMPARE(box.Titel, QStringLiteral("Datei wurde inzwischen geändert"));
+    QCOMPARE(box.Text, QStringLiteral("Die Datei »") + pfad +
+                           QStringLiteral("« wurde seit dem Laden oder Speichern von einem anderen "
+                                          "Programm geändert.\nWollen Sie sie trotzdem überschreiben ?"));
+    QCOMPARE(box.Knoepfe, TKnoepfe::JaNein);
+    QCOMPARE(box.Symbol, TSymbol::Keins);
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
+    QVERIFY(H().Modified);
+    QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
+
+    // No stops closing as a cancelled save dialog does.
+    Dialoge().Frage(TAntwort::Ja);
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    QVERIFY(!H().close());
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
+
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Ja);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(LiesBytes(pfad), AlsBytes(EncodeSammlung(Beispiel())));
+    QVERIFY(!H().Modified);
+
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+  }
+
+  // A load that fails part-way remembers the file it read as well.
+  void speichernNachBeschaedigtemLadenFragtNachFremderAenderung() {
+    const QString pfad = Pfad(*Ordner, "kaputt.swl");
+    QByteArray bytes = AlsBytes(EncodeSammlung(Beispiel()));
+    bytes.chop(100);
+    SchreibBytes(pfad, bytes);
+    Starte({pfad});
+    const QByteArray fremdeBytes = SpeichereFremd(pfad);
+    Dialoge().Vergiss();
+    Dialoge().Waehle(pfad);
+    Dialoge().Frage(TAntwort::Nein);
+    Taste(Qt::Key_S);
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen[1].Titel, QStringLiteral("Datei wurde inzwischen geändert"));
+    QCOMPARE(LiesBytes(pfad), fremdeBytes);
   }
 
   void schliessenOhneAenderungFragtNicht() {
