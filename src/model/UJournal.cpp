@@ -4,7 +4,9 @@
 #include "model/UDBSortTreeS.h"
 #include "platform/Fehler.h"
 
+#include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <sys/stat.h>
 
 namespace {
@@ -217,4 +219,20 @@ void SpieleNach(std::span<const std::uint8_t> eintrag, TDatBas& datBas, TNotizli
       default: throw EFehler("Versuch hinter dem Dateiende zu lesen");
     }
   }
+}
+
+std::vector<TOffenesJournal> OffeneJournale() {
+  std::vector<TOffenesJournal> journale;
+  for (TVerbliebenesJournal& datei : VerbliebeneJournale())
+    if (std::optional<TJournalKopf> kopf = DekodiereKopf(datei.Kopf))
+      journale.push_back({std::move(datei), std::move(*kopf)});
+  std::sort(journale.begin(), journale.end(), [](const auto& a, const auto& b) {
+    return std::tie(a.Kopf.Zeit, a.Datei.Pfad) < std::tie(b.Kopf.Zeit, b.Datei.Pfad);
+  });
+  return journale;
+}
+
+bool BasisUnveraendert(const TJournalBasis& basis) {
+  const std::optional<TDateistand> jetzt = TDateistand::VonPfad(basis.Datei);
+  return jetzt && *jetzt == basis.Stand;
 }

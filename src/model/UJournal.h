@@ -6,6 +6,7 @@
 
 #include "model/UDatbas.h"
 #include "platform/Dateistand.h"
+#include "platform/Journaldatei.h"
 
 #include <cstdint>
 #include <optional>
@@ -63,3 +64,17 @@ private:
 // Applies one entry to the collection. Bytes that are not an entry throw
 // EFehler; what came before them in the entry stays applied.
 void SpieleNach(std::span<const std::uint8_t> eintrag, TDatBas& datBas, TNotizlisten& listen);
+
+// A journal a dead program left, and its header.
+struct TOffenesJournal {
+  TVerbliebenesJournal Datei;
+  TJournalKopf Kopf;
+};
+
+// The journals dead programs left, oldest first. One whose header is not
+// this program's is not offered and stays where it is.
+std::vector<TOffenesJournal> OffeneJournale();
+
+// Whether the base file still holds what the journal started from: the same
+// file, neither written, replaced, touched nor moved since.
+bool BasisUnveraendert(const TJournalBasis& basis);

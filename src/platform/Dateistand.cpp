@@ -51,20 +51,22 @@ std::optional<TDateistand> TDateistand::VonPfad(const std::string& pfad) {
 }
 
 void TGemerkteDatei::Merke(const std::string& pfad, const TDateistand& stand) {
-  Stand = stand;
+  Name = pfad;
+  GemerkterStand = stand;
   Orte = ::Orte(pfad);
 }
 
 void TGemerkteDatei::Vergiss() {
-  Stand.reset();
+  Name.clear();
+  GemerkterStand.reset();
   Orte.clear();
 }
 
 bool TGemerkteDatei::FremdGeaendert(const std::string& pfad) const {
-  if (!Stand) return false;
+  if (!GemerkterStand) return false;
   const std::optional<TDateistand> jetzt = TDateistand::VonPfad(pfad);
-  if (!jetzt || *jetzt == *Stand) return false;
-  if (jetzt->GleicheDatei(*Stand)) return true;
+  if (!jetzt || *jetzt == *GemerkterStand) return false;
+  if (jetzt->GleicheDatei(*GemerkterStand)) return true;
   const std::vector<std::string> orte = ::Orte(pfad);
   return std::find_first_of(orte.begin(), orte.end(), Orte.begin(), Orte.end()) != orte.end();
 }

@@ -44,7 +44,13 @@ public:
   // nothing by being written.
   bool FremdGeaendert(const std::string& pfad) const;
 
+  // The file as it was named when remembered, and its stand then; no stand
+  // when none is remembered.
+  const std::string& Pfad() const { return Name; }
+  const std::optional<TDateistand>& Stand() const { return GemerkterStand; }
+
 private:
-  std::optional<TDateistand> Stand;
+  std::string Name;
+  std::optional<TDateistand> GemerkterStand;
   std::vector<std::string> Orte;
 };

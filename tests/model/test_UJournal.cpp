@@ -6,10 +6,13 @@
 #include "model/UDBSortTreeS.h"
 #include "model/UJournal.h"
 #include "platform/Fehler.h"
+#include "support/TempOrdner.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -163,6 +166,55 @@ TEST(Journal, KopfMitUndOhneBasis) {
     std::vector<std::uint8_t> fremd = bytes;
     fremd[0] = 'X';
     EXPECT_FALSE(DekodiereKopf(fremd));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+class TZustandHier {
+public:
+  explicit TZustandHier(const std::string& basis) { setenv("XDG_STATE_HOME", basis.c_str(), 1); }
+  ~TZustandHier() { unsetenv("XDG_STATE_HOME"); }
+  TZustandHier(const TZustandHier&) = delete;
+  TZustandHier& operator=(const TZustandHier&) = delete;
+};
+
+// Oldest first by when they began, whatever their names; a journal of another
+// kind is not offered.
+TEST(Journal, OffeneJournaleAeltestesZuerst) {
+  TTempOrdner ordner;
+  const TZustandHier zustand(ordner.Pfad());
+  for (std::int64_t zeit : {300, 100, 200}) TJournaldatei(KodiereKopf({zeit, std::nullopt}));
+  { TJournaldatei fremd(std::vector<std::uint8_t>{'S', 'W', 'J', '9'}); }
+  std::vector<std::int64_t> zeiten;
+  for (const TOffenesJournal& journal : OffeneJournale()) zeiten.push_back(journal.Kopf.Zeit);
+  EXPECT_EQ(zeiten, (std::vector<std::int64_t>{100, 200, 300}));
+  EXPECT_EQ(ordner.Eintraege("scheibwart").size(), 4u);
+}
+
+// Any change of the base since the journal began means its changes belong to
+// another content.
+TEST(Journal, BasisUnveraendert) {
+  const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> aenderungen = {
+      {"unverändert", [](const std::string&) {}},
+      {"geschrieben", [](const std::string& p) { std::ofstream(p, std::ios::app) << "y"; }},
+      {"berührt", [](const std::string& p) {
+         const timespec zeiten[2] = {{1, 0}, {1, 0}};
+         utimensat(AT_FDCWD, p.c_str(), zeiten, 0);
+       }},
+      {"ersetzt", [](const std::string& p) { std::ofstream(p + ".neu") << "x"; rename((p + ".neu").c_str(), p.c_str()); }},
+      {"fort", [](const std::string& p) { rename(p.c_str(), (p + ".alt").c_str()); }},
+  };
+  for (const auto& [name, aendere] : aenderungen) {
+    SCOPED_TRACE(name);
+    TTempOrdner ordner;
+    const std::string pfad = ordner.Pfad("a.swl");
+    std::ofstream(pfad) << "x";
+    const TJournalBasis basis{pfad, *TDateistand::VonPfad(pfad)};
+    aendere(pfad);
+    EXPECT_EQ(BasisUnveraendert(basis), std::string(name) == "unverändert");
   }
 }
 
