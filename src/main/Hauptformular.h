@@ -6,6 +6,7 @@
 #include "model/UDBSortTreeF.h"
 #include "model/UDBSortTreeS.h"
 #include "model/UDatbas.h"
+#include "model/UJournal.h"
 #include "model/USammlungsart.h"
 #include "model/USammlungsdatei.h"
 #include "platform/Dateistand.h"
@@ -26,7 +27,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSessionManager;
 class QStatusBar;
+class QTimer;
 class QToolButton;
 class TDialoge;
 class TListBox;
@@ -351,6 +354,10 @@ private:
   void ZeigeStore();
   TSammlungszeilen* FilmZeilen;
   TSammlungszeilen* SpielZeilen;
+  // Reads the file (none: the empty collection) into the empty store and
+  // list boxes, with the journal's entries replayed on it. A file that fails
+  // part-way keeps what was read: the result is the failure text, else empty.
+  std::string LadeSammlung(const QString& pfad, const std::vector<std::vector<std::uint8_t>>& nachspielen);
   // A list box's entries in code page 1252, top to bottom.
   static std::vector<std::string> Eintraege(const TListBox* liste);
 
@@ -363,6 +370,27 @@ private:
   void ExportiereMappe(TSammlungsart art);
   // The text and HTML reports' frame: nothing to export when all lists are empty.
   void ExportiereBericht(TDateiDialog& dialog, void (*zeilen)(const TExportQuelle&, TZeilenZiel&));
+
+  // The recovery journal of the unsaved changes: begun by the first change
+  // after start-up, New, Open or Save, from the file then loaded or saved;
+  // each command's changes are written at once and synced within a second.
+  void Journalisiere(const TJournalEintrag& eintrag);
+  // The changes were saved or let go: the journal goes.
+  void BeendeJournal();
+  // A journal that could not be written is dropped, and the changes are no
+  // longer journalled until the next save, New or Open: one that missed a
+  // change would restore a wrong collection.
+  void JournalGescheitert(const std::string& fehler);
+  // Offers back each journal a dead program left, oldest first, until one is
+  // restored; true when one was.
+  bool BieteJournaleAn();
+  void StelleJournalWiederHer(const TOffenesJournal& journal);
+  // The session ends: ask the closing question where the session manager
+  // lets the program ask, else keep the journal on disk.
+  void SitzungEndet(QSessionManager& sitzung);
+  std::unique_ptr<TJournaldatei> Journal;
+  QTimer* JournalUhr;
+  bool JournalAusgesetzt = false;
 
   TUmgebung Umgebung;
   TDialoge& Dialoge;

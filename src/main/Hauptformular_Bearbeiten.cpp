@@ -26,9 +26,19 @@ struct TFilmSeite {
   using TRec = TFilmRec;
   static int Anzahl(const TDatBas& d) { return d.FilmCount(); }
   static void Hole(const TDatBas& d, int i, TRec& rec) { d.GetFilm(i, rec); }
-  static void Fuege(TDatBas& d, const TRec& rec) { d.AddFilm(rec); }
-  static void Setze(TDatBas& d, int i, const TRec& rec) { d.SetFilm(i, rec); }
-  static void Entferne(TDatBas& d, int i) { d.DeleteFilm(i); }
+  // Each change of the store goes into the command's journal entry too.
+  static void Fuege(TDatBas& d, TJournalEintrag& e, const TRec& rec) {
+    d.AddFilm(rec);
+    e.FilmNeu(rec);
+  }
+  static void Setze(TDatBas& d, TJournalEintrag& e, int i, const TRec& rec) {
+    d.SetFilm(i, rec);
+    e.FilmSetzen(i, rec);
+  }
+  static void Entferne(TDatBas& d, TJournalEintrag& e, int i) {
+    d.DeleteFilm(i);
+    e.FilmLoeschen(i);
+  }
 
   // Each field is cut to its 255 characters by the record itself.
   static TRec AusEdits(const TFHaupt& h) {
@@ -49,9 +59,18 @@ struct TSpielSeite {
   using TRec = TSpielRec;
   static int Anzahl(const TDatBas& d) { return d.SpielCount(); }
   static void Hole(const TDatBas& d, int i, TRec& rec) { d.GetSpiel(i, rec); }
-  static void Fuege(TDatBas& d, const TRec& rec) { d.AddSpiel(rec); }
-  static void Setze(TDatBas& d, int i, const TRec& rec) { d.SetSpiel(i, rec); }
-  static void Entferne(TDatBas& d, int i) { d.DeleteSpiel(i); }
+  static void Fuege(TDatBas& d, TJournalEintrag& e, const TRec& rec) {
+    d.AddSpiel(rec);
+    e.SpielNeu(rec);
+  }
+  static void Setze(TDatBas& d, TJournalEintrag& e, int i, const TRec& rec) {
+    d.SetSpiel(i, rec);
+    e.SpielSetzen(i, rec);
+  }
+  static void Entferne(TDatBas& d, TJournalEintrag& e, int i) {
+    d.DeleteSpiel(i);
+    e.SpielLoeschen(i);
+  }
 
   static TRec AusEdits(const TFHaupt& h) {
     return {Text(h.ESSpiel), Text(h.ESCDAnzahl), Text(h.ESGenre), Text(h.ESKommentar)};
@@ -74,12 +93,14 @@ void TFHaupt::Hinzufuegen() {
     Dialoge.Meldung(this, TSeite::KeinTitelTitel, TSeite::KeinTitelText, TKnoepfe::Ok, TSymbol::Keins);
     panel.Name->setFocus();
   } else {
-    TSeite::Fuege(*DatBas, TSeite::AusEdits(*this));
+    TJournalEintrag eintrag;
+    TSeite::Fuege(*DatBas, eintrag, TSeite::AusEdits(*this));
     panel.Zeilen->Angefuegt(TSeite::NeueZeile(*this));
     if (panel.Liste->Count() == 1) Freigeben(panel, true);
     panel.Liste->SetItemIndex(panel.Liste->Count() - 1);
     (this->*panel.Click)();
     Modified = true;
+    Journalisiere(eintrag);
   }
   SBStatistikClick();
 }
@@ -92,10 +113,12 @@ void TFHaupt::Aendern() {
                     TSymbol::Ausrufezeichen);
   } else {
     const int k = panel.Liste->ItemIndex();
-    TSeite::Setze(*DatBas, k + 1, TSeite::AusEdits(*this));
+    TJournalEintrag eintrag;
+    TSeite::Setze(*DatBas, eintrag, k + 1, TSeite::AusEdits(*this));
     panel.Zeilen->Geaendert(k);
     panel.Liste->SetItemIndex(k);
     Modified = true;
+    Journalisiere(eintrag);
   }
   SBStatistikClick();
 }
@@ -105,11 +128,13 @@ void TFHaupt::Loeschen() {
   const TPanel panel = std::is_same_v<TSeite, TFilmSeite> ? FilmPanel() : SpielPanel();
   panel.Liste->setFocus();
   const int k = panel.Liste->ItemIndex();
-  if (k >= 0) panel.Zeilen->Entferne(k, [&] { TSeite::Entferne(*DatBas, k + 1); });
+  TJournalEintrag eintrag;
+  if (k >= 0) panel.Zeilen->Entferne(k, [&] { TSeite::Entferne(*DatBas, eintrag, k + 1); });
   panel.Liste->SetItemIndex(k > 0 ? k - 1 : 0);
   const bool leer = panel.Liste->Count() == 0;
   if (leer) Freigeben(panel, false);
   Modified = true;
+  Journalisiere(eintrag);
   // An emptied list leaves the deleted record's texts in the edits.
   if (leer)
     panel.Num->setText(QStringLiteral("0"));
@@ -130,8 +155,10 @@ void TFHaupt::Verschieben(bool nachOben) {
   typename TSeite::TRec gewaehlt, anderer;
   TSeite::Hole(*DatBas, k + 1, gewaehlt);
   TSeite::Hole(*DatBas, nachbar, anderer);
-  TSeite::Setze(*DatBas, nachbar, gewaehlt);
-  TSeite::Setze(*DatBas, k + 1, anderer);
+  TJournalEintrag eintrag;
+  TSeite::Setze(*DatBas, eintrag, nachbar, gewaehlt);
+  TSeite::Setze(*DatBas, eintrag, k + 1, anderer);
+  Journalisiere(eintrag);
   panel.Zeilen->Geaendert(k);
   panel.Zeilen->Geaendert(nachbar - 1);
   panel.Liste->SetItemIndex(nachbar - 1);

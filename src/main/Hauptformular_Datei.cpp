@@ -38,11 +38,11 @@ public:
   explicit TLadeZiel(TDatBas& datBas) : DatBas(datBas) {}
   void Film(TFilmRec&& film) override { DatBas.AddFilm(std::move(film)); }
   void Spiel(TSpielRec&& spiel) override { DatBas.AddSpiel(std::move(spiel)); }
-  void Verleih(std::string&& eintrag) override { Verliehen.push_back(std::move(eintrag)); }
-  void FilmWunsch(std::string&& eintrag) override { FilmWuensche.push_back(std::move(eintrag)); }
-  void SpielWunsch(std::string&& eintrag) override { SpielWuensche.push_back(std::move(eintrag)); }
+  void Verleih(std::string&& eintrag) override { Listen.Verleih.push_back(std::move(eintrag)); }
+  void FilmWunsch(std::string&& eintrag) override { Listen.FilmWuensche.push_back(std::move(eintrag)); }
+  void SpielWunsch(std::string&& eintrag) override { Listen.SpielWuensche.push_back(std::move(eintrag)); }
 
-  std::vector<std::string> Verliehen, FilmWuensche, SpielWuensche;
+  TNotizlisten Listen;
 
 private:
   TDatBas& DatBas;
@@ -95,6 +95,7 @@ TFHaupt::TSpeicherErgebnis TFHaupt::Speichern() {
     GemerkteDatei.Vergiss();
   setWindowTitle(TitleWithFile(pfad));
   Modified = false;
+  BeendeJournal();
   ZeigeSpeicherhinweis(hinweis);
   Befehl([&] { MerkeDatei(*SetupIni, "savefilepath", pfad); });
   return TSpeicherErgebnis::Geschrieben;
@@ -126,20 +127,37 @@ void TFHaupt::MainLoadClick() {
 void TFHaupt::SBFileLoadClick() { MainLoadClick(); }
 
 void TFHaupt::LoadCollection(const QString& pfad) {
+  if (const std::string fehler = LadeSammlung(pfad, {}); !fehler.empty()) throw EFehler(fehler);
+}
+
+std::string TFHaupt::LadeSammlung(const QString& pfad, const std::vector<std::vector<std::uint8_t>>& nachspielen) {
   // The failure below ends the scope, and the wait, before its box is shown.
   const TWartezeiger warten;
-  const std::string datei = DateinameBytes(pfad);
-  TSammlungsLeser leser(datei);
-  // Also a load that fails part-way remembers the file it read.
-  GemerkteDatei.Merke(datei, leser.Stand());
-  setWindowTitle(TitleWithFile(pfad));
   TLadeZiel inhalt(*DatBas);
-  const std::string fehler = leser.LiesAlles(inhalt);
+  std::string fehler;
+  if (!pfad.isEmpty()) {
+    const std::string datei = DateinameBytes(pfad);
+    TSammlungsLeser leser(datei);
+    // Also a load that fails part-way remembers the file it read.
+    GemerkteDatei.Merke(datei, leser.Stand());
+    setWindowTitle(TitleWithFile(pfad));
+    fehler = leser.LiesAlles(inhalt);
+  }
+  try {
+    for (const std::vector<std::uint8_t>& eintrag : nachspielen) SpieleNach(eintrag, *DatBas, inhalt.Listen);
+  } catch (const EFehler&) {
+    // Half a journal would be a collection nobody made.
+    DatBas->ClearFilme();
+    DatBas->ClearSpiele();
+    GemerkteDatei.Vergiss();
+    setWindowTitle(TitleNoFile());
+    throw;
+  }
 
   // What was read before a failure is kept, and the list boxes agree with it.
-  Fuelle(LBVerleih, inhalt.Verliehen);
-  Fuelle(LBFilmeW, inhalt.FilmWuensche);
-  Fuelle(LBSpieleW, inhalt.SpielWuensche);
+  Fuelle(LBVerleih, inhalt.Listen.Verleih);
+  Fuelle(LBFilmeW, inhalt.Listen.FilmWuensche);
+  Fuelle(LBSpieleW, inhalt.Listen.SpielWuensche);
 
   FilmZeilen->Neuaufbau();
   SpielZeilen->Neuaufbau();
@@ -158,5 +176,5 @@ void TFHaupt::LoadCollection(const QString& pfad) {
     loeschen->setEnabled(true);
   }
 
-  if (!fehler.empty()) throw EFehler(fehler);
+  return fehler;
 }

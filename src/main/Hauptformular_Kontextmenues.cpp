@@ -123,10 +123,14 @@ void TFHaupt::BaueKontextmenues() {
 
 void TFHaupt::Sortiere(bool filme, int schluessel, bool aufsteigend) {
   const TWartezeiger warten;
-  if (filme)
+  TJournalEintrag eintrag;
+  if (filme) {
     SortTreeF->Sort(schluessel, aufsteigend);
-  else
+    eintrag.FilmeSortieren(schluessel, aufsteigend);
+  } else {
     SortTreeS->Sort(schluessel, aufsteigend);
+    eintrag.SpieleSortieren(schluessel, aufsteigend);
+  }
   // The first row is selected, and the edits and the position label show its
   // record, so that a change goes to the record that is shown.
   const TPanel panel = filme ? FilmPanel() : SpielPanel();
@@ -136,4 +140,5 @@ void TFHaupt::Sortiere(bool filme, int schluessel, bool aufsteigend) {
     (this->*panel.Click)();
   }
   Modified = true;
+  Journalisiere(eintrag);
 }

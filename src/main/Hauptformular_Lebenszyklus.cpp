@@ -23,8 +23,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QToolButton>
 
 TFHaupt::TFHaupt(const TUmgebung& umgebung)
@@ -45,7 +47,12 @@ TFHaupt::TFHaupt(const TUmgebung& umgebung)
   FormCreate();
 }
 
-TFHaupt::~TFHaupt() { FormDestroy(); }
+TFHaupt::~TFHaupt() {
+  // Ended without the closing question (the session ended): unsaved changes
+  // stay in the journal.
+  if (!Modified) BeendeJournal();
+  FormDestroy();
+}
 
 void TFHaupt::FormCreate() {
   DatBas = std::make_unique<TDatBas>();
@@ -83,6 +90,18 @@ void TFHaupt::FormCreate() {
   }
 
   SetupIni = std::make_unique<TSetupIni>(SetupIniVerzeichnis(Umgebung.ProgrammVerzeichnis));
+
+  JournalUhr = new QTimer(this);
+  JournalUhr->setSingleShot(true);
+  JournalUhr->setInterval(1000);
+  connect(JournalUhr, &QTimer::timeout, this, [this] {
+    try {
+      if (Journal) Journal->Synchronisiere();
+    } catch (const EFehler& fehler) {
+      JournalGescheitert(fehler.what());
+    }
+  });
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &TFHaupt::SitzungEndet);
 }
 
 void TFHaupt::FormDestroy() {
@@ -103,10 +122,14 @@ void TFHaupt::FormShow() {
   Modified = false;
   LiesEinstellungen();
   BieteWiederherstellung();
-  // A load that fails part-way keeps what it read: its failure is shown, and
-  // then the statistics count what was read.
+  // Restored changes take the place of the automatic load. A load that fails
+  // part-way keeps what it read: its failure is shown, and then the
+  // statistics count what was read.
+  const bool wiederhergestellt = BieteJournaleAn();
   const QStringList& argumente = Umgebung.Argumente;
-  if (!argumente.isEmpty() && IstDatei(argumente.first())) {
+  if (wiederhergestellt) {
+    // nothing more to load
+  } else if (!argumente.isEmpty() && IstDatei(argumente.first())) {
     Befehl([&] { LoadCollection(argumente.first()); });
   } else if (Fenster.FOptionen->CBload->isChecked()) {
     const QString letzte = SetupIni->LiesText("Datei", "letzteDatei");
@@ -160,9 +183,10 @@ void TFHaupt::LiesEinstellungen() {
 void TFHaupt::closeEvent(QCloseEvent* event) {
   bool schliessen = false;
   Befehl([&] { schliessen = FormClose(); });
-  if (schliessen)
+  if (schliessen) {
+    BeendeJournal();
     event->accept();
-  else
+  } else
     event->ignore();
 }
 
@@ -190,6 +214,7 @@ bool TFHaupt::Neu() {
   SpielZeilen->Neuaufbau();
   for (TListBox* liste : {LBVerleih, LBFilmeW, LBSpieleW}) liste->Clear();
   Modified = false;
+  BeendeJournal();
   Freigeben(FilmPanel(), false);
   Freigeben(SpielPanel(), false);
   for (QToolButton* knopf : {SBVerleihdel, SBFilmWdel, SBSpielWdel}) knopf->setEnabled(false);

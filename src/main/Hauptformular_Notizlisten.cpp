@@ -4,6 +4,7 @@
 #include "main/Hauptformular.h"
 
 #include "widgets/Anwendungstitel.h"
+#include "widgets/Cp1252.h"
 #include "widgets/Dialoge.h"
 #include "widgets/ListBox.h"
 
@@ -23,6 +24,13 @@ void HaengeAn(TListBox* liste, QToolButton* loeschen, const QString& eintrag) {
   loeschen->setEnabled(true);
 }
 
+// Which of the three lists the journal names.
+TNotizliste Notizliste(const TFHaupt& h, const TListBox* liste) {
+  if (liste == h.LBFilmeW) return TNotizliste::FilmWuensche;
+  if (liste == h.LBSpieleW) return TNotizliste::SpielWuensche;
+  return TNotizliste::Verleih;
+}
+
 }  // namespace
 
 void TFHaupt::NotizHinzufuegen(TListBox* liste, QToolButton* loeschen, const QString& titel) {
@@ -30,21 +38,30 @@ void TFHaupt::NotizHinzufuegen(TListBox* liste, QToolButton* loeschen, const QSt
   if (!text || IstLeer(*text)) return;
   HaengeAn(liste, loeschen, *text);
   Modified = true;
+  TJournalEintrag eintrag;
+  eintrag.NotizNeu(Notizliste(*this, liste), NachCp1252(*text));
+  Journalisiere(eintrag);
   SBStatistikClick();
 }
 
 void TFHaupt::NotizLoeschen(TListBox* liste, QToolButton* loeschen) {
+  TJournalEintrag eintrag;
   if (liste->Count() == 1) {
     // The only entry goes whether it is selected or not.
     liste->Clear();
     loeschen->setEnabled(false);
+    eintrag.NotizLoeschen(Notizliste(*this, liste), 0);
   } else {
     const int k = liste->ItemIndex();
-    if (k >= 0) liste->Delete(k);
+    if (k >= 0) {
+      liste->Delete(k);
+      eintrag.NotizLoeschen(Notizliste(*this, liste), k);
+    }
     liste->SetItemIndex(k > 0 ? k - 1 : 0);
     liste->setFocus();
   }
   Modified = true;
+  Journalisiere(eintrag);
   SBStatistikClick();
 }
 
@@ -60,8 +77,12 @@ void TFHaupt::Verleihen(TListBox* sammlung) {
       Dialoge.Eingabe(this, QStringLiteral("Verleih:"), QStringLiteral("Notiz hinzufügen? :"));
   if (!notiz) return;
   const QString zeile = sammlung->Item(sammlung->ItemIndex());
-  HaengeAn(LBVerleih, SBVerleihdel, IstLeer(*notiz) ? zeile : *notiz + QStringLiteral(" - ") + zeile);
+  const QString eintragText = IstLeer(*notiz) ? zeile : *notiz + QStringLiteral(" - ") + zeile;
+  HaengeAn(LBVerleih, SBVerleihdel, eintragText);
   Modified = true;
+  TJournalEintrag eintrag;
+  eintrag.NotizNeu(TNotizliste::Verleih, NachCp1252(eintragText));
+  Journalisiere(eintrag);
   SBStatistikClick();
 }
 

@@ -3,6 +3,7 @@
 #include "main/Programm.h"
 #include "widgets/Anwendungstitel.h"
 #include "office/LibreOfficeAutomation.h"
+#include "platform/Journaldatei.h"
 #include "widgets/Dateinamen.h"
 #include "widgets/QtDialoge.h"
 #include "windows/Shell.h"
@@ -31,6 +32,7 @@ QIcon Programmsymbol() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  SichereJournalBeiEndesignal();
   QApplication::setApplicationName(QString::fromUtf8(AnwendungsTitel));
   QApplication::setDesktopFileName(QStringLiteral(SCHEIBWART_KENNUNG));
   QApplication::setWindowIcon(Programmsymbol());
