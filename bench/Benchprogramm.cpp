@@ -16,8 +16,10 @@ QString Pfad(const std::string& pfad) { return QFile::decodeName(QByteArray::fro
 
 }  // namespace
 
-TLaufendesProgramm::TLaufendesProgramm(const std::string& sammlung)
+TLaufendesProgramm::TLaufendesProgramm(const std::string& sammlung,
+                                       const std::function<void(TTestumgebung&)>& vorDemStart)
     : Programm(std::make_unique<TProgramm>(Umwelt.Umgebung({Pfad(sammlung)}))) {
+  if (vorDemStart) vorDemStart(Umwelt);
   Programm->Start();
   if (!QTest::qWaitForWindowExposed(&Haupt())) throw std::runtime_error("Hauptfenster nicht gezeigt");
   // The first painting of what was loaded.

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,7 +32,10 @@ inline const TExport Exporte[] = {
 class TLaufendesProgramm {
 public:
   // Returns once the main window is shown with its lists and statistics filled.
-  explicit TLaufendesProgramm(const std::string& sammlung);
+  // vorDemStart prepares the environment (the state folder, scripted answers)
+  // before the program starts.
+  explicit TLaufendesProgramm(const std::string& sammlung,
+                              const std::function<void(TTestumgebung&)>& vorDemStart = {});
 
   TFHaupt& Haupt() { return Programm->Haupt(); }
   const TFensterSatz& Fenster() const { return Programm->Fenster(); }

@@ -189,6 +189,26 @@ private slots:
     QCOMPARE(Journale().size(), 2);  // the restored one, now this program's, and the newest
   }
 
+  // A state folder planted as a link: the changes stand, the failure is
+  // shown once after the command, and nothing is journalled there.
+  void journalScheitertEinmal() {
+    QTemporaryDir fremd;
+    QVERIFY(QFile::link(fremd.path(), Umwelt->Zustand.filePath(QStringLiteral("scheibwart"))));
+    Starte();
+    Film(QStringLiteral("Heat"), QStringLiteral("1"));
+    QCOMPARE(Dialoge().Boxen.size(), 0);
+    QTest::qWait(0);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    QCOMPARE(Dialoge().Boxen[0].Titel, QStringLiteral("Scheibwart v1.0"));
+    QCOMPARE(Dialoge().Boxen[0].Text, QStringLiteral("Dateizugriff verweigert."));
+    QCOMPARE(Dialoge().Boxen[0].Symbol, TSymbol::Stop);
+    Film(QStringLiteral("Ronin"), QStringLiteral("1"));
+    QTest::qWait(0);
+    QCOMPARE(Dialoge().Boxen.size(), 1);
+    QCOMPARE(H().LBFilme->Count(), 2);
+    QVERIFY(QDir(fremd.path()).isEmpty());
+  }
+
   // Save, New and closing after the question end the journal; the next
   // change begins a new one. After a normal end the state folder is empty.
   void normalesEndeLaesstNichts() {
