@@ -74,7 +74,10 @@ bool TFHaupt::BieteJournaleAn() {
       VerwirfJournal(journal.Datei.Pfad);
       continue;
     }
-    return Befehl([&] { StelleJournalWiederHer(journal); });
+    // Restored also where the file failed part-way: what was read and the
+    // changes are in the window, and its failure was shown.
+    Befehl([&] { StelleJournalWiederHer(journal); });
+    return Modified;
   }
   return false;
 }

@@ -186,8 +186,9 @@ void TFHaupt::closeEvent(QCloseEvent* event) {
   if (schliessen) {
     BeendeJournal();
     event->accept();
-  } else
+  } else {
     event->ignore();
+  }
 }
 
 bool TFHaupt::FormClose() { return VorherSpeichern(TFrage::AenderungenSpeichern); }
