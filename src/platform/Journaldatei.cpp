@@ -106,10 +106,9 @@ TJournaldatei::TJournaldatei(std::span<const std::uint8_t> kopf) {
     Scheitern(fehler);
   }
   Oeffne(fd);
+  NeuIn = ordner;
   try {
     Haenge(kopf);
-    Synchronisiere();
-    SyncOrdner(ordner);
   } catch (const EFehler&) {
     Entferne();
     throw;
@@ -134,9 +133,19 @@ void TJournaldatei::Oeffne(int fd) {
 
 TJournaldatei::~TJournaldatei() {
   if (Fd < 0) return;
-  if (Offen) fdatasync(Fd);
-  SignalFd.compare_exchange_strong(Fd, -1);
+  try {
+    Synchronisiere();
+  } catch (const EFehler&) {  // kept as far as it got
+  }
+  Schliesse();
+}
+
+void TJournaldatei::Schliesse() {
+  int offen = Fd;
+  SignalFd.compare_exchange_strong(offen, -1);
   close(Fd);
+  Fd = -1;
+  Offen = false;
 }
 
 void TJournaldatei::Haenge(std::span<const std::uint8_t> block) {
@@ -154,17 +163,15 @@ void TJournaldatei::Haenge(std::span<const std::uint8_t> block) {
 void TJournaldatei::Synchronisiere() {
   if (!Offen) return;
   if (fdatasync(Fd) != 0) Scheitern(errno);
+  if (!NeuIn.empty()) SyncOrdner(NeuIn);
+  NeuIn.clear();
   Offen = false;
 }
 
 void TJournaldatei::Entferne() {
   if (Fd < 0) return;
   unlink(DateiPfad.c_str());
-  int fd = Fd;
-  SignalFd.compare_exchange_strong(fd, -1);
-  close(Fd);
-  Fd = -1;
-  Offen = false;
+  Schliesse();
 }
 
 std::vector<TVerbliebenesJournal> VerbliebeneJournale() {

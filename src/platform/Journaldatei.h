@@ -13,7 +13,8 @@
 
 class TJournaldatei {
 public:
-  // A new journal in the state folder, its header on disk before it returns.
+  // A new journal in the state folder with its header, which goes to disk
+  // with the first Synchronisiere, the journal's name in its folder too.
   explicit TJournaldatei(std::span<const std::uint8_t> kopf);
   // Takes over a dead program's journal (locked, as VerbliebeneJournale read
   // it) and goes on after its last whole block: what was torn goes.
@@ -27,7 +28,6 @@ public:
   void Haenge(std::span<const std::uint8_t> block);
   // Puts what was written on disk; nothing to do when it is there.
   void Synchronisiere();
-  bool Synchron() const { return !Offen; }
   // The journal goes: its changes were saved or the user let them go.
   void Entferne();
 
@@ -35,7 +35,9 @@ public:
 
 private:
   void Oeffne(int fd);
+  void Schliesse();
   std::string DateiPfad;
+  std::string NeuIn;  // the folder a new journal's name is still to be synced in
   int Fd = -1;
   bool Offen = false;  // written but not yet synced
 };
