@@ -140,6 +140,26 @@ private slots:
     QCOMPARE(Dialoge().Boxen.size(), 1);
   }
 
+  // A base whose end is torn fails part-way the same way as when the
+  // changes were made: they are restored on what it holds, its failure is
+  // shown, and no load follows.
+  void basisTeilweiseLesbar() {
+    const TSammlung basis{{{"Zorro", "1", "", "", ""}, {"Alien", "2", "", "", ""}}, {}, {}, {}, {}};
+    SchreibBytes(Basis(), AlsBytes(EncodeSammlung(basis)) + QByteArray(100, 'x'));
+    Starte({Basis()});
+    Dialoge().Vergiss();
+    Film(QStringLiteral("Heat"), QStringLiteral("1"));
+    const TSammlung erwartet = Inhalt();
+    QCOMPARE(erwartet.Filme.size(), std::size_t{3});
+    EndeOhneFrage();
+    Dialoge().Frage(TAntwort::Ja);
+    Starte({Basis()});
+    QCOMPARE(Dialoge().Boxen.size(), 2);
+    QCOMPARE(Dialoge().Boxen[1].Symbol, TSymbol::Stop);
+    QVERIFY(Inhalt() == erwartet);
+    QVERIFY(H().Modified);
+  }
+
   // A base that changed since: nothing is applied, the box says where the
   // journal stays, and the start goes on as usual.
   void basisGeaendertBleibtErhalten() {
