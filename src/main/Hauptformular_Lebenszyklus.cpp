@@ -93,7 +93,8 @@ void TFHaupt::FormCreate() {
 
   JournalUhr = new QTimer(this);
   JournalUhr->setSingleShot(true);
-  JournalUhr->setInterval(1000);
+  // Within a second of each command, also with a coarse timer's slack.
+  JournalUhr->setInterval(900);
   connect(JournalUhr, &QTimer::timeout, this, [this] {
     try {
       if (Journal) Journal->Synchronisiere();
