@@ -75,7 +75,7 @@ const std::string& Journal(const std::string& sammlung, int anzahl) {
     const int mitte = anzahl / 2;
     for (int befehl = 0; befehl < 10000; ++befehl) {
       TJournalEintrag eintrag;
-      const TFilmRec film{"Das neue M\xE4dchen " + std::to_string(befehl), "2", "DVD", "Kom\xF6die", "von K\xE4the"};
+      const TFilmRec film{"Das neue M\xE4" "dchen " + std::to_string(befehl), "2", "DVD", "Kom\xF6" "die", "von K\xE4the"};
       switch (befehl % 5) {
         case 0: eintrag.FilmNeu(film); break;
         case 1: eintrag.FilmSetzen(mitte, film); break;
