@@ -5,6 +5,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <dirent.h>
+#include <memory>
+#include <string_view>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -53,6 +56,22 @@ std::string ZustandsordnerPfad() {
 }
 
 std::string Zustandsordner() { return EigenerOrdner(ZustandsordnerPfad()); }
+
+std::vector<std::string> ImZustandsordner(const std::string& praefix) {
+  std::vector<std::string> pfade;
+  std::string ordner;
+  try {
+    if (access(ZustandsordnerPfad().c_str(), F_OK) != 0) return pfade;
+    ordner = Zustandsordner();
+  } catch (const EFehler&) {
+    return pfade;
+  }
+  const std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(opendir(ordner.c_str()), closedir);
+  if (!verzeichnis) return pfade;
+  while (const dirent* eintrag = readdir(verzeichnis.get()))
+    if (std::string_view(eintrag->d_name).starts_with(praefix)) pfade.push_back(ordner + "/" + eintrag->d_name);
+  return pfade;
+}
 
 std::string Laufzeitordner() {
   if (const std::string laufzeit = AbsoluteVariable("XDG_RUNTIME_DIR"); !laufzeit.empty())

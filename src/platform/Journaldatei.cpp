@@ -43,18 +43,6 @@ void SyncOrdner(const std::string& ordner) {
   if (fehler != 0) Scheitern(fehler);
 }
 
-// The journal at pfad, opened for writing and locked; -1 when a running
-// program holds it, or it is not a regular file of this user's.
-int SperreJournal(const std::string& pfad) {
-  const int fd = open(pfad.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() && flock(fd, LOCK_EX | LOCK_NB) == 0)
-    return fd;
-  close(fd);
-  return -1;
-}
-
 // The whole blocks of the file, the header first.
 TVerbliebenesJournal LiesBloecke(int fd, const std::string& pfad) {
   TVerbliebenesJournal journal{pfad, {}, {}, 0};
@@ -116,7 +104,7 @@ TJournaldatei::TJournaldatei(std::span<const std::uint8_t> kopf) {
 }
 
 TJournaldatei::TJournaldatei(const std::string& pfad, std::uint64_t gueltigeLaenge) : DateiPfad(pfad) {
-  const int fd = SperreJournal(pfad);
+  const int fd = VerlassenUndGesperrt(AT_FDCWD, pfad.c_str(), O_RDWR);
   if (fd < 0) Scheitern(EACCES);
   if (ftruncate(fd, static_cast<off_t>(gueltigeLaenge)) != 0 || lseek(fd, 0, SEEK_END) < 0) {
     const int fehler = errno;
@@ -176,21 +164,8 @@ void TJournaldatei::Entferne() {
 
 std::vector<TVerbliebenesJournal> VerbliebeneJournale() {
   std::vector<TVerbliebenesJournal> journale;
-  std::string ordner;
-  try {
-    // A start does not make the folder only to look into it.
-    if (access(ZustandsordnerPfad().c_str(), F_OK) != 0) return journale;
-    ordner = Zustandsordner();
-  } catch (const EFehler&) {
-    return journale;
-  }
-  const std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(opendir(ordner.c_str()), closedir);
-  if (!verzeichnis) return journale;
-  std::vector<std::string> pfade;
-  while (const dirent* eintrag = readdir(verzeichnis.get()))
-    if (std::string(eintrag->d_name).rfind(Praefix, 0) == 0) pfade.push_back(ordner + "/" + eintrag->d_name);
-  for (const std::string& pfad : pfade) {
-    const int fd = SperreJournal(pfad);
+  for (const std::string& pfad : ImZustandsordner(Praefix)) {
+    const int fd = VerlassenUndGesperrt(AT_FDCWD, pfad.c_str(), O_RDWR);
     if (fd < 0) continue;
     TVerbliebenesJournal journal = LiesBloecke(fd, pfad);
     close(fd);

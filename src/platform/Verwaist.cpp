@@ -26,11 +26,10 @@ bool Laeuft(pid_t prozess) { return kill(prozess, 0) == 0 || errno != ESRCH; }
 // Removes name from the folder when it is a regular file of this user's whose
 // lock can be taken, and it still names the file that was locked.
 void EntferneWennVerlassen(int ordnerFd, const char* name) {
-  const int fd = openat(ordnerFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  const int fd = VerlassenUndGesperrt(ordnerFd, name, O_RDONLY);
   if (fd < 0) return;
   struct stat offen {}, jetzt {};
-  if (fstat(fd, &offen) == 0 && S_ISREG(offen.st_mode) && offen.st_uid == geteuid() &&
-      flock(fd, LOCK_EX | LOCK_NB) == 0 && fstatat(ordnerFd, name, &jetzt, AT_SYMLINK_NOFOLLOW) == 0 &&
+  if (fstat(fd, &offen) == 0 && fstatat(ordnerFd, name, &jetzt, AT_SYMLINK_NOFOLLOW) == 0 &&
       jetzt.st_dev == offen.st_dev && jetzt.st_ino == offen.st_ino)
     unlinkat(ordnerFd, name, 0);
   close(fd);
@@ -39,6 +38,16 @@ void EntferneWennVerlassen(int ordnerFd, const char* name) {
 }  // namespace
 
 std::string EigenerAnfang(const std::string& praefix) { return praefix + std::to_string(getpid()) + "-"; }
+
+int VerlassenUndGesperrt(int ordnerFd, const char* name, int modus) {
+  const int fd = openat(ordnerFd, name, modus | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() && flock(fd, LOCK_EX | LOCK_NB) == 0)
+    return fd;
+  close(fd);
+  return -1;
+}
 
 void EntferneVerwaiste(int ordnerFd, const std::string& praefix) {
   const int lesen = openat(ordnerFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -11,6 +11,12 @@
 // praefix, this program's process id and "-".
 std::string EigenerAnfang(const std::string& praefix);
 
+// The regular file of this user's at name in the folder ordnerFd (AT_FDCWD:
+// name is a path), opened with modus (O_RDONLY or O_RDWR) and locked, when
+// no running program holds its lock; otherwise -1. Links are not followed,
+// and nothing opened can block.
+int VerlassenUndGesperrt(int ordnerFd, const char* name, int modus);
+
 // Removes every regular file of ordner (the folder's descriptor, or its path)
 // that belongs to this user, is named praefix, a process id, "-" and more,
 // and whose writer has ended: no process of that id runs here and the file's

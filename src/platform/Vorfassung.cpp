@@ -62,18 +62,6 @@ int SchreibeVoll(const std::string& pfad, const std::string& inhalt) {
   return fsync(fd) == 0 ? 0 : errno;
 }
 
-// The copy at pfad, opened and locked; -1 when it is held by a running
-// program, or is not a regular file of this user's.
-int SperreKopie(const std::string& pfad) {
-  const int fd = open(pfad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat st {};
-  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() && flock(fd, LOCK_EX | LOCK_NB) == 0)
-    return fd;
-  close(fd);
-  return -1;
-}
-
 }  // namespace
 
 TVorfassung::TVorfassung(int fd, const std::string& pfad, std::span<std::uint8_t> puffer) : Datei(pfad) {
@@ -118,23 +106,10 @@ void TVorfassung::Erledigt() {
 
 std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {
   std::vector<TVerbliebeneFassung> fassungen;
-  std::string ordner;
-  try {
-    // A start does not make the folder only to look into it.
-    if (access(ZustandsordnerPfad().c_str(), F_OK) != 0) return fassungen;
-    ordner = Zustandsordner();
-  } catch (const EFehler&) {
-    return fassungen;
-  }
-  const std::unique_ptr<DIR, int (*)(DIR*)> verzeichnis(opendir(ordner.c_str()), closedir);
-  if (!verzeichnis) return fassungen;
-  std::vector<std::string> kopien;
-  while (const dirent* eintrag = readdir(verzeichnis.get())) {
-    const std::string name = eintrag->d_name;
-    if (name.rfind(KopiePraefix, 0) == 0 && !name.ends_with(OrtEndung)) kopien.push_back(ordner + "/" + name);
-  }
+  std::vector<std::string> kopien = ImZustandsordner(KopiePraefix);
+  std::erase_if(kopien, [](const std::string& pfad) { return pfad.ends_with(OrtEndung); });
   for (const std::string& kopie : kopien) {
-    const TFd fd(SperreKopie(kopie));
+    const TFd fd(VerlassenUndGesperrt(AT_FDCWD, kopie.c_str(), O_RDONLY));
     if (fd < 0) continue;
     const TFd ort(open((kopie + OrtEndung).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     std::string datei;
@@ -152,7 +127,7 @@ std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {
 }
 
 void StelleWiederHer(const TVerbliebeneFassung& fassung) {
-  const TFd kopie(SperreKopie(fassung.Kopie));
+  const TFd kopie(VerlassenUndGesperrt(AT_FDCWD, fassung.Kopie.c_str(), O_RDONLY));
   if (kopie < 0) Scheitern(EACCES);
   const TFd datei(open(fassung.Datei.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   // A link, or a pipe or device without a reader, is not the file that was saved.

@@ -173,25 +173,17 @@ TEST(Journal, KopfMitUndOhneBasis) {
 
 namespace {
 
-class TZustandHier {
-public:
-  explicit TZustandHier(const std::string& basis) { setenv("XDG_STATE_HOME", basis.c_str(), 1); }
-  ~TZustandHier() { unsetenv("XDG_STATE_HOME"); }
-  TZustandHier(const TZustandHier&) = delete;
-  TZustandHier& operator=(const TZustandHier&) = delete;
-};
-
 // Oldest first by when they began, whatever their names; a journal of another
 // kind is not offered.
 TEST(Journal, OffeneJournaleAeltestesZuerst) {
   TTempOrdner ordner;
-  const TZustandHier zustand(ordner.Pfad());
+  const TZustandHier zustand(ordner);
   for (std::int64_t zeit : {300, 100, 200}) TJournaldatei(KodiereKopf({zeit, std::nullopt}));
   { TJournaldatei fremd(std::vector<std::uint8_t>{'S', 'W', 'J', '9'}); }
   std::vector<std::int64_t> zeiten;
   for (const TOffenesJournal& journal : OffeneJournale()) zeiten.push_back(journal.Kopf.Zeit);
   EXPECT_EQ(zeiten, (std::vector<std::int64_t>{100, 200, 300}));
-  EXPECT_EQ(ordner.Eintraege("scheibwart").size(), 4u);
+  EXPECT_EQ(ordner.Eintraege("zustand/scheibwart").size(), 4u);
 }
 
 // Any change of the base since the journal began means its changes belong to

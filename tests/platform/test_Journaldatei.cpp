@@ -18,20 +18,6 @@ namespace {
 
 using TBytes = std::vector<std::uint8_t>;
 
-class TZustandHier {
-public:
-  explicit TZustandHier(const TTempOrdner& ordner) : Basis(ordner.Pfad("zustand")) {
-    setenv("XDG_STATE_HOME", Basis.c_str(), 1);
-  }
-  ~TZustandHier() { unsetenv("XDG_STATE_HOME"); }
-  TZustandHier(const TZustandHier&) = delete;
-  TZustandHier& operator=(const TZustandHier&) = delete;
-  std::string Ordner() const { return Basis + "/scheibwart"; }
-
-private:
-  std::string Basis;
-};
-
 const TBytes Kopf = {'K', 0, 1};
 const std::vector<TBytes> Bloecke = {{1, 2, 3}, TBytes(70000, 0xAB), {0}};
 

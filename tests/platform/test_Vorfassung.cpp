@@ -21,21 +21,6 @@ namespace {
 
 using Namen = std::vector<std::string>;
 
-// The state folder lies in the test's folder while the object lives.
-class TZustandHier {
-public:
-  explicit TZustandHier(const TTempOrdner& ordner) : Basis(ordner.Pfad("zustand")) {
-    setenv("XDG_STATE_HOME", Basis.c_str(), 1);
-  }
-  ~TZustandHier() { unsetenv("XDG_STATE_HOME"); }
-  TZustandHier(const TZustandHier&) = delete;
-  TZustandHier& operator=(const TZustandHier&) = delete;
-  std::string Ordner() const { return Basis + "/scheibwart"; }
-
-private:
-  std::string Basis;
-};
-
 // A child process that writes pfad in place (it has a second name) and is
 // killed with part of the new content in the file.
 void GetoetetesSpeichern(const std::string& pfad, std::size_t bytes) {

@@ -47,6 +47,21 @@ private:
   std::string Wurzel;
 };
 
+// The program's state folder lies in a test folder while the object lives.
+class TZustandHier {
+public:
+  explicit TZustandHier(const TTempOrdner& ordner) : Basis(ordner.Pfad("zustand")) {
+    setenv("XDG_STATE_HOME", Basis.c_str(), 1);
+  }
+  ~TZustandHier() { unsetenv("XDG_STATE_HOME"); }
+  TZustandHier(const TZustandHier&) = delete;
+  TZustandHier& operator=(const TZustandHier&) = delete;
+  std::string Ordner() const { return Basis + "/scheibwart"; }
+
+private:
+  std::string Basis;
+};
+
 inline void SchreibBytes(const std::string& pfad, const std::vector<std::uint8_t>& bytes) {
   std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
   aus.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
