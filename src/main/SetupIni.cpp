@@ -1,5 +1,6 @@
 #include "main/SetupIni.h"
 
+#include "office/LibreOfficeAutomation.h"
 #include "platform/Inidatei.h"
 #include "widgets/Dateinamen.h"
 
@@ -35,7 +36,10 @@ QString Verzeichnisteil(const QString& pfad) {
 }
 
 QString SetupIniVerzeichnis(const QString& programmVerzeichnis) {
-  if (access(DateinameBytes(programmVerzeichnis).c_str(), W_OK) == 0) return programmVerzeichnis;
+  // An installed program never writes its own folder, also where it could (as root).
+  const std::string programm = DateinameBytes(programmVerzeichnis);
+  if (!TLibreOfficeAutomation::Installiert(programm) && access(programm.c_str(), W_OK) == 0)
+    return programmVerzeichnis;
   // A relative XDG_CONFIG_HOME is invalid and ignored.
   QString konfiguration = qEnvironmentVariable("XDG_CONFIG_HOME");
   if (!QDir::isAbsolutePath(konfiguration)) konfiguration = QDir::homePath() + QStringLiteral("/.config");

@@ -25,9 +25,9 @@ private:
 };
 
 // Where setup.ini lives: beside the program where its folder can be written
-// (portable use, the build tree), else in the user's configuration folder
-// $XDG_CONFIG_HOME/scheibwart/ (default ~/.config/scheibwart/). Both with
-// their trailing separator.
+// and the program is not installed (portable use, the build tree), else in
+// the user's configuration folder $XDG_CONFIG_HOME/scheibwart/ (default
+// ~/.config/scheibwart/). Both with their trailing separator.
 QString SetupIniVerzeichnis(const QString& programmVerzeichnis);
 
 // The folder part of a file path: everything up to and including the last

@@ -42,10 +42,22 @@ TLibreOfficeAutomation::TLibreOfficeAutomation(std::string programmOrdner, std::
       ArbeitsOrdner(std::move(arbeitsOrdner)),
       CalcModul(calcModul.empty() ? CalcModulZumProgramm(DiesesProgrammsOrdner()) : std::move(calcModul)) {}
 
+namespace {
+
+std::string InstallierterCalcModul(const std::string& programmOrdner) {
+  return programmOrdner + "/" SCHEIBWART_MODULORDNER_VOM_PROGRAMM "/" + CalcModulName;
+}
+
+}  // namespace
+
 std::string TLibreOfficeAutomation::CalcModulZumProgramm(const std::string& programmOrdner) {
   const std::string daneben = programmOrdner + "/" + CalcModulName;
   if (Vorhanden(daneben, R_OK)) return daneben;
-  return programmOrdner + "/" SCHEIBWART_MODULORDNER_VOM_PROGRAMM "/" + CalcModulName;
+  return InstallierterCalcModul(programmOrdner);
+}
+
+bool TLibreOfficeAutomation::Installiert(const std::string& programmOrdner) {
+  return Vorhanden(InstallierterCalcModul(programmOrdner), F_OK);
 }
 
 std::string TLibreOfficeAutomation::OfficeImSuchpfad() {

@@ -33,6 +33,10 @@ public:
   // build tree, else in the private library folder of an installed tree.
   static std::string CalcModulZumProgramm(const std::string& programmOrdner);
 
+  // Whether the program in programmOrdner is installed: its bridge module
+  // lies in the private library folder of an installed tree.
+  static bool Installiert(const std::string& programmOrdner);
+
 private:
   std::string ProgrammOrdner, ArbeitsOrdner, CalcModul;
 };

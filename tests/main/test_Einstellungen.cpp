@@ -5,6 +5,7 @@
 #include "main/Fenstertitel.h"
 #include "main/Programm.h"
 #include "model/USammlungsdatei.h"
+#include "office/LibreOfficeAutomation.h"
 #include "platform/AtomareDatei.h"
 #include "widgets/Dateinamen.h"
 #include "widgets/ListBox.h"
@@ -253,8 +254,8 @@ private slots:
     QCOMPARE(Dialoge().Boxen[0].Text, auf);  // the shared dialog proposes the chosen file
   }
 
-  // An installed program cannot write its own folder: setup.ini then lives
-  // in the user's configuration folder, which the first write makes.
+  // An installed program never writes its own folder: setup.ini lives in
+  // the user's configuration folder, which the first write makes.
   void programmordnerNichtBeschreibbar() {
     const QString pfad = Datei("Sammlung.swl");
     SchreibeSammlung(pfad, "Metropolis");
@@ -264,6 +265,8 @@ private slots:
     QCOMPARE(Dialoge().Boxen.size(), 0);
     const QString setup = konfiguration + QStringLiteral("/scheibwart//setup.ini");
     QCOMPARE(LiesBytes(setup), QByteArray("[Optionen]\nfilepathmerken=0\n[Datei]\nletztedateiladen=0\n"));
+    QCOMPARE(QDir(Daten.path() + QStringLiteral("/installiert/bin")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
     Dialoge().Waehle(pfad);
     H().MainLoad->trigger();
     QCOMPARE(H().LSF->text(), QStringLiteral("1 (2 CDs)"));
@@ -374,11 +377,18 @@ private slots:
 private:
   // Starts the program from a folder it cannot write (here: one that does
   // not exist), with XDG_CONFIG_HOME set to konfiguration for the test.
+  // Started from an installed tree: its bridge module lies in the tree's
+  // private library folder, and the program's own folder can be written (as
+  // by root).
   void StarteInstalliert(const QString& konfiguration, const QStringList& argumente) {
     const QByteArray vorher = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(konfiguration));
     TUmgebung umgebung = Umwelt->Umgebung(argumente);
-    umgebung.ProgrammVerzeichnis = Daten.path() + QStringLiteral("/gibt es nicht/");
+    umgebung.ProgrammVerzeichnis = Daten.path() + QStringLiteral("/installiert/bin/");
+    const QString modul =
+        DateinameText(TLibreOfficeAutomation::CalcModulZumProgramm(DateinameBytes(umgebung.ProgrammVerzeichnis)));
+    QVERIFY(QDir().mkpath(umgebung.ProgrammVerzeichnis) && QDir().mkpath(QFileInfo(modul).absolutePath()));
+    SchreibBytes(modul, "");
     Programm = std::make_unique<TProgramm>(umgebung);
     Programm->Start();
     qputenv("XDG_CONFIG_HOME", vorher);
