@@ -1,49 +1,70 @@
 # The two everyday commands: `make run` and `make test`; `make bench` measures.
-# All of them first make sure the Debian packages the build needs are installed.
+# Each first makes sure the Debian packages it needs are installed, and
+# configures the build folder for what it builds, so either may follow the other.
 
 BUILD_DIR := build
 JOBS      := $(shell nproc 2>/dev/null || echo 2)
 
-# Compiler and build tools, Qt 6 Widgets with its German translations,
-# GoogleTest for the window-free tests, LibreOffice Calc and its SDK for the
-# spreadsheet export, Google Benchmark, Xvfb, xauth and ImageMagick for
-# starting and photographing the program where no display is available, and
-# what the icons, the package, the checks of the desktop files and the
-# fuzzer (clang with its libFuzzer runtime) need.
+# What the program needs to build and start: compiler and build tools, Qt 6
+# Widgets with its German translations, LibreOffice Calc and the SDK for the
+# workbook export's bridge module (cppumaker, the UNO headers and libraries:
+# libreoffice-dev alone has cppumaker), the type faces of its windows, the
+# icon renderer, and Xvfb, xauth, xwininfo and ImageMagick for starting and
+# photographing it where no display is available.
 # "a|b": either will do; the first is installed only where neither is (the
 # headless Calc conflicts with the desktop's).
-PACKAGES := cmake g++ make pkg-config \
-            qt6-base-dev qt6-translations-l10n libgl-dev \
-            googletest libgtest-dev \
-            'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev libbenchmark-dev \
-            xvfb xauth imagemagick x11-utils \
-            fonts-liberation2 fonts-dejavu-core \
-            librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info \
-            clang libclang-rt-14-dev
+PAKETE_PROGRAMM := cmake g++ make pkg-config \
+                   qt6-base-dev qt6-translations-l10n libgl-dev \
+                   'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev \
+                   fonts-liberation2 fonts-dejavu-core librsvg2-bin \
+                   xvfb xauth x11-utils imagemagick
+
+# What the package adds: dpkg-shlibdeps computes its dependencies.
+PAKETE_PAKET := dpkg-dev file
+
+# What the tests, the benchmarks and the fuzzer add: GoogleTest, Google
+# Benchmark, clang with its libFuzzer runtime, and the checks of the desktop
+# files and of the package.
+PAKETE_TESTS := googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
+                desktop-file-utils appstream shared-mime-info $(PAKETE_PAKET)
+
+KONFIGURIEREN := cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+NUR_PROGRAMM  := -DSCHEIBWART_TESTS=OFF -DSCHEIBWART_BENCHMARKS=OFF -DSCHEIBWART_FUZZER=OFF
+MIT_TESTS     := -DSCHEIBWART_TESTS=ON -DSCHEIBWART_BENCHMARKS=ON -DSCHEIBWART_FUZZER=ON
 
 SAMPLE := examples/Sammlung.swl
 
-.PHONY: all deps configure build test run package bench fuzz examples clean
+.PHONY: all deps deps-tests build build-tests test run package bench fuzz examples clean
 
 all: build
 
 deps:
-	@tools/pakete-installieren.sh $(PACKAGES)
+	@tools/pakete-installieren.sh $(PAKETE_PROGRAMM)
 
-configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+deps-tests:
+	@tools/pakete-installieren.sh $(PAKETE_PROGRAMM) $(PAKETE_TESTS)
 
-build: configure
+# The program and its bridge module, nothing else.
+build: deps
+	$(KONFIGURIEREN) $(NUR_PROGRAMM)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target scheibwart scheibwart_calc
+
+# Everything: the program, the tests, the benchmarks and the fuzzer.
+build-tests: deps-tests
+	$(KONFIGURIEREN) $(MIT_TESTS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+test: build-tests
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 run: build
 	tools/run-program.sh $(BUILD_DIR)/scheibwart $(SAMPLE)
 
 # The Debian package: build/scheibwart_<version>_<arch>.deb.
-package: build
+package:
+	@tools/pakete-installieren.sh $(PAKETE_PROGRAMM) $(PAKETE_PAKET)
+	$(KONFIGURIEREN) $(NUR_PROGRAMM)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && cpack
 
 # The data-path benchmarks at 10,000, 100,000 and 200,000 films and games
@@ -53,7 +74,9 @@ BENCHES          := bench_Laden bench_Befehle bench_Export
 BENCH_ERGEBNISSE := $(BUILD_DIR)/bench/ergebnisse
 GROESSEN         ?=
 
-bench: build
+bench: deps-tests
+	$(KONFIGURIEREN) $(MIT_TESTS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(BENCHES)
 	@mkdir -p $(BENCH_ERGEBNISSE)
 	@ordner=$$(mktemp -d /tmp/scheibwart-sammlungen-XXXXXX) && trap 'rm -rf "$$ordner"' EXIT && \
 	for b in $(BENCHES); do \
@@ -66,13 +89,16 @@ bench: build
 # for seconds only); new inputs it finds stay in $(BUILD_DIR)/fuzz/funde.
 FUZZ_LAEUFE ?= 5000000
 
-fuzz: build
+fuzz: deps-tests
+	$(KONFIGURIEREN) $(MIT_TESTS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target fuzz_sammlungsdatei
 	@mkdir -p $(BUILD_DIR)/fuzz/funde
 	$(BUILD_DIR)/fuzz/fuzz_Sammlungsdatei -runs=$(FUZZ_LAEUFE) -max_len=20000 -print_final_stats=1 \
 	  $(BUILD_DIR)/fuzz/funde fuzz/korpus
 
 # Writes the sample collection anew with the program's collection writer.
-examples: configure
+examples: deps
+	$(KONFIGURIEREN) $(NUR_PROGRAMM)
 	cmake --build $(BUILD_DIR) --target beispielsammlung
 	$(BUILD_DIR)/src/beispielsammlung $(SAMPLE)
 

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages that the build and the tests need, and never
-# anything that would remove or replace software already installed.
+# anything that would remove or replace software already installed. Their
+# recommends are left out: every package the build or the program uses is
+# named (libreoffice-dev's would bring Java, clang's LLVM's headers).
 #
 #   tools/pakete-installieren.sh PAKET... 
 #
@@ -29,7 +31,7 @@ echo "Installiere:$fehlend"
 $sudo apt-get update
 
 # apt may resolve a conflict by removing what the user has: ask it first.
-if ! plan=$(LC_ALL=C apt-get -s install -y $fehlend); then
+if ! plan=$(LC_ALL=C apt-get -s install -y --no-install-recommends $fehlend); then
   echo "$plan" >&2
   echo "apt kann diese Pakete nicht installieren:$fehlend" >&2
   exit 1
@@ -40,4 +42,4 @@ if [ -n "$entfernt" ]; then
   echo "Bitte die fehlenden Pakete von Hand installieren:$fehlend" >&2
   exit 1
 fi
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y $fehlend
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $fehlend
