@@ -1,7 +1,8 @@
 #!/bin/sh
-# The set-up installs only what is missing, is content with either of two
-# packages that exclude each other, and stops where apt would remove
-# installed software. dpkg-query, apt-get and sudo are stand-ins here.
+# The set-up installs only what is missing, without recommends, is content
+# with either of two packages that exclude each other, and stops where apt
+# would remove installed software; `make run` asks for none of the test tools.
+# dpkg-query, apt-get and sudo are stand-ins here.
 set -eu
 skript=$1
 ordner=$(mktemp -d)
@@ -34,8 +35,8 @@ printf 'cmake\nlibreoffice-calc\nxvfb\n' > "$INSTALLIERT"
 echo cmake > "$INSTALLIERT"; : > "$AUFRUFE"
 "$skript" $pakete > /dev/null || fehler "Installation"
 [ "$(cat "$AUFRUFE")" = "update
--s install -y libreoffice-calc-nogui xvfb
-install -y libreoffice-calc-nogui xvfb" ] || fehler "falsche Aufrufe"
+-s install -y --no-install-recommends libreoffice-calc-nogui xvfb
+install -y --no-install-recommends libreoffice-calc-nogui xvfb" ] || fehler "falsche Aufrufe"
 
 # apt would remove something: refused before the real call.
 : > "$AUFRUFE"
@@ -43,4 +44,15 @@ echo "Remv libreoffice-gtk3 [4:7.4.7-1]" > "$PLAN"
 if "$skript" $pakete > /dev/null 2> "$ordner/meldung"; then fehler "nicht abgelehnt"; fi
 grep -q "libreoffice-gtk3" "$ordner/meldung" || fehler "Meldung nennt das Paket nicht"
 ! grep -q "^install" "$AUFRUFE" || fehler "trotzdem installiert"
+# `make run` installs what the program needs: no fuzzer compiler, no test or
+# benchmark library, no Java.
+wurzel=$(cd "$(dirname "$skript")/.." && pwd)
+programmpakete=$(make -s -n -C "$wurzel" run | sed -n 's/^tools\/pakete-installieren\.sh//p')
+[ -n "$programmpakete" ] || fehler "make run installiert nichts"
+for paket in $programmpakete; do
+  case $paket in
+    *clang*|*llvm*|*benchmark*|*gtest*|googletest|*gmock*|*jdk*|*jre*|*java*)
+      fehler "make run installiert $paket" ;;
+  esac
+done
 echo ok
