@@ -9,12 +9,14 @@ JOBS      := $(shell nproc 2>/dev/null || echo 2)
 # Widgets with its German translations, LibreOffice Calc and the SDK for the
 # workbook export's bridge module (cppumaker, the UNO headers and libraries:
 # libreoffice-dev alone has cppumaker), the type faces of its windows, the
+# desktop's file dialogs (GTK) and xdg-open for opening pages and files, the
 # icon renderer, and Xvfb, xauth, xwininfo and ImageMagick for starting and
-# photographing it where no display is available.
+# photographing it where no display is available. Packages are installed
+# without their recommends, so whatever the program uses is named here.
 # "a|b": either will do; the first is installed only where neither is (the
 # headless Calc conflicts with the desktop's).
 PAKETE_PROGRAMM := cmake g++ make pkg-config \
-                   qt6-base-dev qt6-translations-l10n libgl-dev \
+                   qt6-base-dev qt6-translations-l10n libgl-dev qt6-gtk-platformtheme xdg-utils \
                    'libreoffice-calc-nogui|libreoffice-calc' libreoffice-dev \
                    fonts-liberation2 fonts-dejavu-core librsvg2-bin \
                    xvfb xauth x11-utils imagemagick
