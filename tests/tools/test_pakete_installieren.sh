@@ -44,6 +44,7 @@ echo "Remv libreoffice-gtk3 [4:7.4.7-1]" > "$PLAN"
 if "$skript" $pakete > /dev/null 2> "$ordner/meldung"; then fehler "nicht abgelehnt"; fi
 grep -q "libreoffice-gtk3" "$ordner/meldung" || fehler "Meldung nennt das Paket nicht"
 ! grep -q "^install" "$AUFRUFE" || fehler "trotzdem installiert"
+
 # `make run` installs what the program needs: no fuzzer compiler, no test or
 # benchmark library, no Java.
 wurzel=$(cd "$(dirname "$skript")/.." && pwd)
