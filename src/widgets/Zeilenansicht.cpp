@@ -99,6 +99,13 @@ void TZeilenansicht::updateGeometries() {
   QCoreApplication::sendEvent(this, &anfrage);
 }
 
+// The scroll range counts new lines at once: a line selected right after it
+// was added can then be scrolled wholly into sight.
+void TZeilenansicht::rowsInserted(const QModelIndex& eltern, int von, int bis) {
+  QListView::rowsInserted(eltern, von, bis);
+  if (eltern == rootIndex()) updateGeometries();
+}
+
 void TZeilenansicht::scrollContentsBy(int dx, int dy) { viewport()->scroll(dx, dy * Lage().Hoehe); }
 
 void TZeilenansicht::scrollTo(const QModelIndex& index, ScrollHint hint) {

@@ -29,6 +29,7 @@ protected:
   bool viewportEvent(QEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void updateGeometries() override;
+  void rowsInserted(const QModelIndex& eltern, int von, int bis) override;
   int horizontalOffset() const override;
   int verticalOffset() const override;
   QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers modifiers) override;
