@@ -81,6 +81,13 @@ void TZeilenansicht::reset() {
   MissAlle();
 }
 
+// Another font or style, as a style sheet gives when the list is first
+// shown, makes every line another width.
+void TZeilenansicht::changeEvent(QEvent* event) {
+  QListView::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) MissAlle();
+}
+
 void TZeilenansicht::MissAlle() {
   Gemessen = 0;
   Breiteste = 0;

@@ -60,6 +60,13 @@ TSchritt Klick(QPoint punkt) {
 TSchritt Rolle(int wert) {
   return [wert](QListView& liste, QStringListModel&) { liste.verticalScrollBar()->setValue(wert); };
 }
+TSchritt GroessereSchrift() {
+  return [](QListView& liste, QStringListModel&) {
+    QFont schrift = liste.font();
+    schrift.setPointSizeF(schrift.pointSizeF() * 1.5);
+    liste.setFont(schrift);
+  };
+}
 TSchritt Entferne(int row) {
   return [row](QListView&, QStringListModel& modell) { modell.removeRows(row < 0 ? modell.rowCount() - 1 : row, 1); };
 }
@@ -93,7 +100,7 @@ private slots:
     const QList<TSchritt> schritte = {
         Taste(Qt::Key_Down), Taste(Qt::Key_PageDown), Taste(Qt::Key_PageDown), Taste(Qt::Key_End),
         Taste(Qt::Key_PageUp), Taste(Qt::Key_Up), Taste(Qt::Key_Home), Taste(Qt::Key_Right),
-        Klick({10, 20}), Klick({10, 85}), Rolle(2), Rolle(100), Entferne(-1), Entferne(0),
+        Klick({10, 20}), Klick({10, 85}), Rolle(2), Rolle(100), GroessereSchrift(), Entferne(-1), Entferne(0),
         Setze(anzahl - 2, breit), Setze(anzahl - 2, QStringLiteral("kurz")), Taste(Qt::Key_End), Rolle(0)};
     auto qt = new QListView;
     qt->setTextElideMode(Qt::ElideNone);
