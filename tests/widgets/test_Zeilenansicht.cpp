@@ -113,6 +113,24 @@ private slots:
       QVERIFY2(ist[i].Bild == soll[i].Bild, qPrintable(QStringLiteral("Schritt %1").arg(i)));
     }
   }
+
+  // A list too long to measure at once finds its widest line in the
+  // background, also while lines come and go, and knows where it went.
+  void langeListeFindetDieBreitesteZeile() {
+    QStringList zeilen(50000, QStringLiteral("kurz"));
+    zeilen[40000] = QStringLiteral("Eine Zeile, die breiter ist als die ganze Liste");
+    QStringListModel modell(zeilen);
+    TZeilenansicht liste;
+    liste.setModel(&modell);
+    liste.resize(160, 90);
+    liste.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&liste));
+    modell.removeRows(0, 10);  // while it measures
+    QTRY_VERIFY(liste.horizontalScrollBar()->maximum() > 0);
+    modell.insertRows(0, 5);
+    modell.removeRows(39995, 1);  // the wide line
+    QTRY_COMPARE(liste.horizontalScrollBar()->maximum(), 0);
+  }
 };
 
 QTEST_MAIN(TestZeilenansicht)
