@@ -1,10 +1,10 @@
 #include "widgets/Zeilenansicht.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHoverEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -98,6 +98,7 @@ void TZeilenansicht::MissAlle() {
 // A few milliseconds of measuring, then the rest after the events waiting.
 void TZeilenansicht::MissWeiter() {
   constexpr int scheibe = 4;  // milliseconds
+  if (model() == nullptr) return;
   const int zeilen = model()->rowCount(rootIndex());
   QElapsedTimer uhr;
   uhr.start();
