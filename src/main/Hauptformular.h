@@ -194,6 +194,9 @@ public:
   void FormCreate();
   void FormShow();
   void FormDestroy();
+  // The first showing runs FormShow once the window is on screen, so that
+  // the start's boxes come over it rather than before it.
+  void setVisible(bool sichtbar) override;
   // Asks the closing question; false when the window must stay open.
   bool FormClose();
 
@@ -279,7 +282,6 @@ public:
   void LoadCollection(const QString& pfad);
 
 protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -112,9 +112,11 @@ void TFHaupt::FormDestroy() {
   SetupIni.reset();
 }
 
-void TFHaupt::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (Gezeigt) return;
+// Qt sends the show event before it puts the window on the screen: a box
+// shown from there would stand alone on an empty screen.
+void TFHaupt::setVisible(bool sichtbar) {
+  QMainWindow::setVisible(sichtbar);
+  if (!sichtbar || Gezeigt) return;
   Gezeigt = true;
   Befehl([this] { FormShow(); });
 }

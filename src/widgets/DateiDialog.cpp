@@ -18,7 +18,9 @@ QStringList QtNamensfilter(const QString& filter) {
   for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
     QString muster = teile[i + 1];
     muster.replace(QLatin1Char(';'), QLatin1Char(' '));
-    ergebnis << teile[i] + QStringLiteral(" (") + muster + QLatin1Char(')');
+    // No blank before the patterns: a desktop's dialog shows all that stands
+    // before the first "(" as the description.
+    ergebnis << teile[i] + QLatin1Char('(') + muster + QLatin1Char(')');
   }
   return ergebnis;
 }

@@ -31,5 +31,5 @@ private:
   QWidget* Besitzer;
 };
 
-// The filter in Qt's form, one "description (patterns)" entry per pair.
+// The filter in Qt's form, one "description(patterns)" entry per pair.
 QStringList QtNamensfilter(const QString& filter);

@@ -1,11 +1,13 @@
 #include "widgets/QtDateiDialog.h"
 
 #include "widgets/DateiDialog.h"
+#include "widgets/GtkFilternamen.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 TSpeicherziel Speicherziel(const QString& getippt, const QString& endung, bool getipptGefragt) {
   TSpeicherziel ziel{getippt};
@@ -35,6 +37,10 @@ TQtDateiDialog::TQtDateiDialog(QWidget* besitzer, const TDateiDialog& dialog)
 std::optional<QString> TQtDateiDialog::Zeige() {
   do {
     Nochmal = false;
+    // Once the desktop's dialog is on screen, its filters read as given.
+    QTimer::singleShot(0, this, [this] {
+      if (testAttribute(Qt::WA_DontShowOnScreen)) BenenneGtkFilter(nameFilters());
+    });
     exec();
   } while (Nochmal);
   if (result() != Accepted) return std::nullopt;

@@ -1,17 +1,19 @@
 #include "widgets/Zeilenansicht.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHoverEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
 struct TZeilenansicht::TLage {
   int Zeilen;
   int Hoehe;    // of every line
-  int Breite;   // of the last line's content
+  int Breite;   // of the widest line's content
   int Sichtbar; // width of the visible area
   QPoint Versatz;  // how far the lines are scrolled, in pixels
 
@@ -28,7 +30,12 @@ struct TZeilenansicht::TLage {
   }
 };
 
-TZeilenansicht::TZeilenansicht(QWidget* parent) : QListView(parent) { setVerticalScrollMode(ScrollPerItem); }
+TZeilenansicht::TZeilenansicht(QWidget* parent) : QListView(parent), Messung(new QTimer(this)) {
+  setVerticalScrollMode(ScrollPerItem);
+  setTextElideMode(Qt::ElideNone);
+  Messung->setSingleShot(true);
+  connect(Messung, &QTimer::timeout, this, &TZeilenansicht::MissWeiter);
+}
 
 TZeilenansicht::TLage TZeilenansicht::Lage() const {
   const int zeilen = model()->rowCount(rootIndex());
@@ -39,7 +46,7 @@ TZeilenansicht::TLage TZeilenansicht::Lage() const {
     const QModelIndex letzte = Index(zeilen - 1);
     zeile = itemDelegateForIndex(letzte)->sizeHint(option, letzte);
   }
-  return {zeilen, zeile.height(), zeile.width(), viewport()->width(),
+  return {zeilen, zeile.height(), Breiteste, viewport()->width(),
           {horizontalScrollBar()->value(), verticalScrollBar()->value() * zeile.height()}};
 }
 
@@ -63,13 +70,102 @@ int TZeilenansicht::verticalOffset() const { return Lage().Versatz.y(); }
 // QListView would lay out every line here; the scroll bars are all there is.
 void TZeilenansicht::doItemsLayout() { QAbstractItemView::doItemsLayout(); }
 
+void TZeilenansicht::setModel(QAbstractItemModel* modell) {
+  if (model() != nullptr) disconnect(model(), &QAbstractItemModel::rowsRemoved, this, &TZeilenansicht::ZeilenEntfernt);
+  QListView::setModel(modell);
+  connect(model(), &QAbstractItemModel::rowsRemoved, this, &TZeilenansicht::ZeilenEntfernt);
+}
+
+void TZeilenansicht::reset() {
+  QListView::reset();
+  MissAlle();
+}
+
+// Another font or style, as a style sheet gives when the list is first
+// shown, makes every line another width.
+void TZeilenansicht::changeEvent(QEvent* event) {
+  QListView::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) MissAlle();
+}
+
+void TZeilenansicht::MissAlle() {
+  Gemessen = 0;
+  Breiteste = 0;
+  Breitester = -1;
+  MissWeiter();
+}
+
+// A few milliseconds of measuring, then the rest after the events waiting.
+void TZeilenansicht::MissWeiter() {
+  constexpr int scheibe = 4;  // milliseconds
+  if (model() == nullptr) return;
+  const int zeilen = model()->rowCount(rootIndex());
+  QElapsedTimer uhr;
+  uhr.start();
+  while (Gemessen < zeilen && !uhr.hasExpired(scheibe)) {
+    const int bis = std::min(Gemessen + 64, zeilen);
+    Miss(Gemessen, bis - 1);
+    Gemessen = bis;
+  }
+  if (Gemessen < zeilen) Messung->start(0);
+  updateGeometries();
+}
+
+void TZeilenansicht::Miss(int von, int bis) {
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  for (int row = von; row <= bis; ++row) {
+    const QModelIndex index = Index(row);
+    const int breite = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    if (breite > Breiteste) {
+      Breiteste = breite;
+      Breitester = row;
+    }
+  }
+}
+
+void TZeilenansicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen) {
+  QListView::dataChanged(oben, unten, rollen);
+  if (oben.parent() != rootIndex()) return;
+  const int bis = std::min(unten.row(), Gemessen - 1);
+  // The widest line grown narrower: another may now be the widest.
+  const bool breitesterGeaendert = oben.row() <= Breitester && Breitester <= bis;
+  const int vorher = Breiteste;
+  if (breitesterGeaendert) Breiteste = 0;
+  Miss(oben.row(), bis);
+  if (breitesterGeaendert && Breiteste < vorher) return MissAlle();
+  updateGeometries();
+}
+
+// The scroll range counts new lines at once: a line selected right after it
+// was added can then be scrolled wholly into sight.
+void TZeilenansicht::rowsInserted(const QModelIndex& eltern, int von, int bis) {
+  QListView::rowsInserted(eltern, von, bis);
+  if (eltern != rootIndex()) return;
+  const int anzahl = bis - von + 1;
+  if (Breitester >= von) Breitester += anzahl;
+  if (von <= Gemessen) {
+    Gemessen += anzahl;
+    Miss(von, bis);
+  }
+  updateGeometries();
+}
+
+void TZeilenansicht::ZeilenEntfernt(const QModelIndex& eltern, int von, int bis) {
+  if (eltern != rootIndex()) return;
+  if (von <= Breitester && Breitester <= bis) return MissAlle();
+  const int anzahl = bis - von + 1;
+  if (Breitester > bis) Breitester -= anzahl;
+  Gemessen -= std::max(0, std::min(bis + 1, Gemessen) - von);
+}
+
 void TZeilenansicht::updateGeometries() {
   const TLage lage = Lage();
   if (geometry().isEmpty() || lage.Zeilen == 0) {
     horizontalScrollBar()->setRange(0, 0);
     verticalScrollBar()->setRange(0, 0);
   } else {
-    // Across in pixels. The scroll bar shows only where the last line does
+    // Across in pixels. The scroll bar shows only where the widest line does
     // not fit beside a vertical scroll bar the lines need.
     const int hoehe = lage.Zeilen * lage.Hoehe;
     const QSize flaeche = contentsRect().marginsRemoved(viewportMargins()).size();
@@ -77,7 +173,11 @@ void TZeilenansicht::updateGeometries() {
     const bool waagrecht = lage.Breite > flaeche.width() - (senkrecht ? verticalScrollBar()->width() : 0);
     const bool beideNachBedarf = horizontalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
                                  verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded;
-    horizontalScrollBar()->setSingleStep(lage.Breite);
+    // A step across is the first line's width, as in QListView.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex erste = Index(0);
+    horizontalScrollBar()->setSingleStep(itemDelegateForIndex(erste)->sizeHint(option, erste).width());
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setRange(0, waagrecht || !beideNachBedarf ? lage.Breite - viewport()->width() : 0);
 

@@ -288,6 +288,7 @@ private slots:
     QCOMPARE(Dialoge().Boxen[0].Titel, QStringLiteral("Scheibwart v1.0"));
     QCOMPARE(Dialoge().Boxen[0].Text, fehler);
     QCOMPARE(Dialoge().Boxen[0].Symbol, TSymbol::Stop);
+    QVERIFY(Dialoge().Boxen[0].UeberGezeigtemFenster);
     QVERIFY(!O().CBmerken->isChecked());
     QVERIFY(!O().CBload->isChecked());
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));

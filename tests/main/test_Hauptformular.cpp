@@ -227,6 +227,7 @@ private slots:
     Starte({pfad});
     QCOMPARE(Dialoge().Boxen.size(), 1);
     PruefeFehlerbox(Dialoge().Boxen[0], QStringLiteral("Versuch hinter dem Dateiende zu lesen."));
+    QVERIFY(Dialoge().Boxen[0].UeberGezeigtemFenster);  // the main window is on screen first
     QCOMPARE(H().windowTitle(), TitleWithFile(pfad));
     QCOMPARE(H().DatBas->FilmCount(), 2);
     PruefeListenWieStore();

@@ -82,6 +82,7 @@ private slots:
       QCOMPARE(Dialoge().Boxen[i].Text, fragen[i]);
       QCOMPARE(Dialoge().Boxen[i].Knoepfe, TKnoepfe::JaNein);
       QCOMPARE(Dialoge().Boxen[i].Symbol, TSymbol::Keins);
+      QVERIFY(Dialoge().Boxen[i].UeberGezeigtemFenster);
     }
     QCOMPARE(Dialoge().Boxen[3].Titel, QStringLiteral("Scheibwart v1.0"));
     QCOMPARE(Dialoge().Boxen[3].Text, QStringLiteral("Datei nicht gefunden."));

@@ -1,16 +1,20 @@
 #include "support/ScriptedDialoge.h"
 
 #include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
 
 void TScriptedDialoge::Zeichne(const TGezeigteBox& box) {
   Boxen << box;
   if (QGuiApplication::overrideCursor() != nullptr) ++UnterWartezeiger;
 }
 
-TAntwort TScriptedDialoge::Meldung(QWidget*, const QString& titel, const QString& text,
+TAntwort TScriptedDialoge::Meldung(QWidget* besitzer, const QString& titel, const QString& text,
                                    TKnoepfe knoepfe, TSymbol symbol) {
   TGezeigteBox box;
   box.Art = TGezeigteBox::TArt::Meldung;
+  const QWindow* fenster = besitzer != nullptr ? besitzer->window()->windowHandle() : nullptr;
+  box.UeberGezeigtemFenster = fenster != nullptr && fenster->isVisible();
   box.Titel = titel;
   box.Text = text;
   box.Knoepfe = knoepfe;

@@ -17,6 +17,8 @@ struct TGezeigteBox {
   QString Text;  // message text; the prompt of an input box; a file dialog's proposed name
   TKnoepfe Knoepfe = TKnoepfe::Ok;
   TSymbol Symbol = TSymbol::Keins;
+  // Boxes only: the owner's window was on screen when the box came.
+  bool UeberGezeigtemFenster = false;
   // File dialogs only: what the dialog was set up with.
   TDateiDialog::TArt DateiArt = TDateiDialog::TArt::Oeffnen;
   QString Filter;

@@ -59,6 +59,23 @@ private slots:
     QCOMPARE(liste.ItemIndex(), 0);
   }
 
+  // The line added last and selected is wholly in sight in a list longer
+  // than its box.
+  void angefuegteZeileIstGanzZuSehen() {
+    TListBox liste;
+    for (int i = 0; i < 300; ++i) liste.Add(QStringLiteral("Zeile %1").arg(i));
+    liste.resize(200, 200);
+    liste.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&liste));
+    liste.SetItemIndex(0);
+    liste.Add(QStringLiteral("neu"));
+    liste.SetItemIndex(300);
+    const QRect zeile = liste.visualRect(liste.model()->index(300, 0));
+    QVERIFY2(liste.viewport()->rect().contains(zeile), qPrintable(QStringLiteral("%1..%2 in 0..%3")
+                                                                      .arg(zeile.top()).arg(zeile.bottom())
+                                                                      .arg(liste.viewport()->height() - 1)));
+  }
+
   void leereListeHatKeineAuswahl() {
     TListBox liste;
     QCOMPARE(liste.ItemIndex(), -1);

@@ -8,6 +8,7 @@
 #include "widgets/QtDialoge.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,36 @@ private slots:
 
     TippeName(QStringLiteral("Liste"));  // names without quotes go Qt's own way
     QCOMPARE(qt.Datei(nullptr, dialog), std::optional<QString>(ordner.filePath(QStringLiteral("Liste.txt"))));
+  }
+
+  // Each filter's description reads exactly as the program gives it, with
+  // or without patterns of its own in it.
+  void filterZeigenIhreBeschreibung_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("beschreibungen");
+    QTest::addRow("Sammlung") << QStringLiteral("Scheibwart - Listen *.swl|*.swl")
+                              << QStringList{QStringLiteral("Scheibwart - Listen *.swl")};
+    QTest::addRow("Text") << QStringLiteral("Textdateien (*.txt)|*.txt|alle Dateien (*.*)|*.*")
+                          << QStringList{QStringLiteral("Textdateien (*.txt)"), QStringLiteral("alle Dateien (*.*)")};
+    QTest::addRow("mehrere Muster") << QStringLiteral("Bilder|*.png;*.jpg") << QStringList{QStringLiteral("Bilder")};
+  }
+
+  void filterZeigenIhreBeschreibung() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, beschreibungen);
+    TQtDialoge qt;
+    TDateiDialog dialog(TDateiDialog::TArt::Oeffnen, qt, nullptr);
+    dialog.Filter = filter;
+    TQtDateiDialog fenster(nullptr, dialog);
+    const auto* auswahl = fenster.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    QVERIFY(auswahl != nullptr);
+    QStringList gezeigt;
+    for (int i = 0; i < auswahl->count(); ++i) gezeigt << auswahl->itemText(i);
+    QCOMPARE(gezeigt, beschreibungen);
+    // The desktop's dialog names a filter by what stands before its first "(".
+    for (int i = 0; i < beschreibungen.size(); ++i)
+      if (!beschreibungen[i].contains(QLatin1Char('(')))
+        QCOMPARE(fenster.nameFilters()[i].left(fenster.nameFilters()[i].indexOf(QLatin1Char('('))), beschreibungen[i]);
   }
 
   // The name a save dialog gives and whether the replace question is still

@@ -1,7 +1,7 @@
-// The list of equal lines looks and behaves as QListView with uniform item
-// sizes: the same picture, scroll bars, current and selected line, and the
-// same line at every point, after every step of keys, clicks, scrolling and
-// changes of the lines.
+// The list of equal lines looks and behaves as a QListView that measures
+// every line and cuts a line too wide rather than shortening it: the same
+// picture, scroll bars, current and selected line, and the same line at every
+// point, after every step of keys, clicks, scrolling and changes of the lines.
 
 #include "widgets/Zeilenansicht.h"
 
@@ -60,6 +60,13 @@ TSchritt Klick(QPoint punkt) {
 TSchritt Rolle(int wert) {
   return [wert](QListView& liste, QStringListModel&) { liste.verticalScrollBar()->setValue(wert); };
 }
+TSchritt GroessereSchrift() {
+  return [](QListView& liste, QStringListModel&) {
+    QFont schrift = liste.font();
+    schrift.setPointSizeF(schrift.pointSizeF() * 1.5);
+    liste.setFont(schrift);
+  };
+}
 TSchritt Entferne(int row) {
   return [row](QListView&, QStringListModel& modell) { modell.removeRows(row < 0 ? modell.rowCount() - 1 : row, 1); };
 }
@@ -93,10 +100,10 @@ private slots:
     const QList<TSchritt> schritte = {
         Taste(Qt::Key_Down), Taste(Qt::Key_PageDown), Taste(Qt::Key_PageDown), Taste(Qt::Key_End),
         Taste(Qt::Key_PageUp), Taste(Qt::Key_Up), Taste(Qt::Key_Home), Taste(Qt::Key_Right),
-        Klick({10, 20}), Klick({10, 85}), Rolle(2), Rolle(100), Entferne(-1), Entferne(0),
+        Klick({10, 20}), Klick({10, 85}), Rolle(2), Rolle(100), GroessereSchrift(), Entferne(-1), Entferne(0),
         Setze(anzahl - 2, breit), Setze(anzahl - 2, QStringLiteral("kurz")), Taste(Qt::Key_End), Rolle(0)};
     auto qt = new QListView;
-    qt->setUniformItemSizes(true);
+    qt->setTextElideMode(Qt::ElideNone);
     const QList<TBild> soll = Ablauf(qt, zeilen, schritte);
     const QList<TBild> ist = Ablauf(new TZeilenansicht, zeilen, schritte);
     QCOMPARE(ist.size(), schritte.size());
@@ -105,6 +112,24 @@ private slots:
       QCOMPARE(ist[i].Zustand, soll[i].Zustand);
       QVERIFY2(ist[i].Bild == soll[i].Bild, qPrintable(QStringLiteral("Schritt %1").arg(i)));
     }
+  }
+
+  // A list too long to measure at once finds its widest line in the
+  // background, also while lines come and go, and knows where it went.
+  void langeListeFindetDieBreitesteZeile() {
+    QStringList zeilen(50000, QStringLiteral("kurz"));
+    zeilen[40000] = QStringLiteral("Eine Zeile, die breiter ist als die ganze Liste");
+    QStringListModel modell(zeilen);
+    TZeilenansicht liste;
+    liste.setModel(&modell);
+    liste.resize(160, 90);
+    liste.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&liste));
+    modell.removeRows(0, 10);  // while it measures
+    QTRY_VERIFY(liste.horizontalScrollBar()->maximum() > 0);
+    modell.insertRows(0, 5);
+    modell.removeRows(39995, 1);  // the wide line
+    QTRY_COMPARE(liste.horizontalScrollBar()->maximum(), 0);
   }
 };
 
