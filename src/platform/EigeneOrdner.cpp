@@ -17,8 +17,8 @@ namespace {
 
 [[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
 
-// A variable of the base directory specification; a relative one is invalid
-// and counts as unset.
+// One of the desktop's folder variables (XDG_..., HOME); a relative value is
+// invalid and counts as unset.
 std::string AbsoluteVariable(const char* name) {
   const char* wert = std::getenv(name);
   return wert != nullptr && wert[0] == '/' ? wert : std::string();
