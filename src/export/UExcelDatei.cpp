@@ -2,6 +2,7 @@
 
 #include "export/UExcelExport.h"
 #include "platform/AtomareDatei.h"
+#include "platform/Deskriptor.h"
 #include "platform/EigeneOrdner.h"
 #include "platform/PrivaterOrdner.h"
 
@@ -20,26 +21,15 @@ std::string Endung(const std::string& pfad) {
   return punkt != std::string::npos && punkt >= name ? pfad.substr(punkt) : std::string();
 }
 
-class TLesedatei {
-public:
-  explicit TLesedatei(const std::string& pfad) : Fd(open(pfad.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)) {}
-  ~TLesedatei() {
-    if (Fd >= 0) close(Fd);
-  }
-  TLesedatei(const TLesedatei&) = delete;
-  TLesedatei& operator=(const TLesedatei&) = delete;
-  const int Fd;
-};
-
 // Writes the saved workbook to pfad as every file of the program is written,
 // and fails as they fail; not saved when the saved file cannot be read.
 TMappenExport Uebernimm(const std::string& gespeichert, const std::string& pfad) {
-  const TLesedatei quelle(gespeichert);
-  if (quelle.Fd < 0) return {};
+  const TDeskriptor quelle(open(gespeichert.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+  if (quelle < 0) return {};
   TAtomareDatei datei(pfad);
   std::vector<char> puffer(1 << 16);
   for (;;) {
-    const ssize_t gelesen = read(quelle.Fd, puffer.data(), puffer.size());
+    const ssize_t gelesen = read(quelle, puffer.data(), puffer.size());
     if (gelesen < 0 && errno == EINTR) continue;
     if (gelesen < 0) return {};
     if (gelesen == 0) break;

@@ -144,11 +144,10 @@ void TFHaupt::FormShow() {
 void TFHaupt::BieteWiederherstellung() {
   for (const TVerbliebeneFassung& fassung : VerbliebeneFassungen()) {
     const QString text =
-        QStringLiteral("Das Speichern von \u00BB%1\u00AB wurde am %2 um %3 unterbrochen; die Datei kann "
+        QStringLiteral("Das Speichern von \u00BB%1\u00AB wurde am %2 unterbrochen; die Datei kann "
                        "unvollst\u00E4ndig sein.\nWollen Sie die vorherige Fassung wiederherstellen ?")
             .arg(DateinameAnzeige(DateinameText(fassung.Datei)),
-                 QDateTime::fromSecsSinceEpoch(fassung.Zeit).toString(QStringLiteral("dd.MM.yyyy")),
-                 QDateTime::fromSecsSinceEpoch(fassung.Zeit).toString(QStringLiteral("HH:mm")));
+                 QDateTime::fromSecsSinceEpoch(fassung.Zeit).toString(QStringLiteral("dd.MM.yyyy 'um' HH:mm")));
     if (Dialoge.Meldung(this, QStringLiteral("Wiederherstellung"), text, TKnoepfe::JaNein, TSymbol::Keins) ==
         TAntwort::Ja)
       Befehl([&] { StelleWiederHer(fassung); });

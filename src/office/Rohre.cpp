@@ -1,5 +1,7 @@
 #include "office/Rohre.h"
 
+#include "platform/Deskriptor.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -15,19 +17,15 @@ namespace {
 // What connecting to a socket of this user's tells.
 enum class TVerbindung { Abgewiesen, Besetzt, Verbunden, Gescheitert };
 
-struct TSocket {
-  int Fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-  ~TSocket() {
-    if (Fd >= 0) close(Fd);
-  }
-};
+// A socket of its own for each attempt.
+int NeuerSocket() { return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0); }
 
-TVerbindung Verbinde(const TSocket& verbindung, const std::string& pfad) {
+TVerbindung Verbinde(const TDeskriptor& verbindung, const std::string& pfad) {
   sockaddr_un adresse{};
   adresse.sun_family = AF_UNIX;
-  if (verbindung.Fd < 0 || pfad.size() >= sizeof adresse.sun_path) return TVerbindung::Gescheitert;
+  if (verbindung < 0 || pfad.size() >= sizeof adresse.sun_path) return TVerbindung::Gescheitert;
   std::memcpy(adresse.sun_path, pfad.c_str(), pfad.size() + 1);
-  if (connect(verbindung.Fd, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) == 0)
+  if (connect(verbindung, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) == 0)
     return TVerbindung::Verbunden;
   // A full queue of a listening socket is EAGAIN: someone is there.
   if (errno == ECONNREFUSED) return TVerbindung::Abgewiesen;
@@ -53,7 +51,7 @@ TRohrstand PruefeRohr(const std::string& pfad, pid_t prozess) {
   if (!S_ISSOCK(st.st_mode) || st.st_uid != geteuid()) return TRohrstand::Fremd;
   // Only this user can bind a socket there now; whose process listens is told
   // by the credentials the kernel gives the connection.
-  const TSocket verbindung;
+  const TDeskriptor verbindung(NeuerSocket());
   switch (Verbinde(verbindung, pfad)) {
     case TVerbindung::Abgewiesen:
     case TVerbindung::Besetzt: return TRohrstand::Fehlt;
@@ -62,7 +60,7 @@ TRohrstand PruefeRohr(const std::string& pfad, pid_t prozess) {
   }
   ucred gegenueber{};
   socklen_t laenge = sizeof gegenueber;
-  if (getsockopt(verbindung.Fd, SOL_SOCKET, SO_PEERCRED, &gegenueber, &laenge) != 0) return TRohrstand::Fremd;
+  if (getsockopt(verbindung, SOL_SOCKET, SO_PEERCRED, &gegenueber, &laenge) != 0) return TRohrstand::Fremd;
   return gegenueber.pid == prozess && gegenueber.uid == geteuid() ? TRohrstand::Eigen : TRohrstand::Fremd;
 }
 
@@ -74,6 +72,6 @@ void EntferneToteRohre(const std::string& ordner, const std::vector<std::string>
     if (std::none_of(praefixe.begin(), praefixe.end(), [&](const std::string& p) { return name.starts_with(p); }))
       continue;
     const std::string pfad = ordner + "/" + name;
-    if (EigenerSocket(pfad) && Verbinde(TSocket(), pfad) == TVerbindung::Abgewiesen) unlink(pfad.c_str());
+    if (EigenerSocket(pfad) && Verbinde(TDeskriptor(NeuerSocket()), pfad) == TVerbindung::Abgewiesen) unlink(pfad.c_str());
   }
 }

@@ -1,6 +1,7 @@
 #include "platform/Vorfassung.h"
 
 #include "platform/Dateifehler.h"
+#include "platform/Deskriptor.h"
 #include "platform/EigeneOrdner.h"
 #include "platform/Fehler.h"
 #include "platform/Hintergrundschreiber.h"
@@ -24,21 +25,6 @@ constexpr const char* OrtEndung = ".ort";
 
 [[noreturn]] void Scheitern(int errnum) { throw EFehler(DateiFehlerText(errnum)); }
 
-// Closes a descriptor on every way out.
-class TFd {
-public:
-  explicit TFd(int fd) : Fd(fd) {}
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  ~TFd() {
-    if (Fd >= 0) close(Fd);
-  }
-  operator int() const { return Fd; }
-
-private:
-  int Fd;
-};
-
 // Copies the whole content of von to nach, from the start of both, and
 // gives nach that length; returns 0 or the errno of the failure.
 int KopiereInhalt(int von, int nach, std::span<std::uint8_t> puffer) {
@@ -55,7 +41,7 @@ int KopiereInhalt(int von, int nach, std::span<std::uint8_t> puffer) {
 }
 
 int SchreibeVoll(const std::string& pfad, const std::string& inhalt) {
-  const TFd fd(open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  const TDeskriptor fd(open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (fd < 0) return errno;
   if (const int fehler = SchreibeGanz(fd, reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size()))
     return fehler;
@@ -78,7 +64,7 @@ TVorfassung::TVorfassung(int fd, const std::string& pfad, std::span<std::uint8_t
   if (fehler == 0 && fsync(Fd) != 0) fehler = errno;
   if (fehler == 0) fehler = SchreibeVoll(KopiePfad + OrtEndung, pfad);
   if (fehler == 0) {
-    const TFd ordnerFd(open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const TDeskriptor ordnerFd(open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (ordnerFd < 0 || fsync(ordnerFd) != 0) fehler = errno;
   }
   if (fehler != 0) {
@@ -109,9 +95,9 @@ std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {
   std::vector<std::string> kopien = ImZustandsordner(KopiePraefix);
   std::erase_if(kopien, [](const std::string& pfad) { return pfad.ends_with(OrtEndung); });
   for (const std::string& kopie : kopien) {
-    const TFd fd(VerlassenUndGesperrt(AT_FDCWD, kopie.c_str(), O_RDONLY));
+    const TDeskriptor fd(VerlassenUndGesperrt(AT_FDCWD, kopie.c_str(), O_RDONLY));
     if (fd < 0) continue;
-    const TFd ort(open((kopie + OrtEndung).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    const TDeskriptor ort(open((kopie + OrtEndung).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     std::string datei;
     char puffer[4096];
     for (ssize_t n; ort >= 0 && (n = read(ort, puffer, sizeof puffer)) > 0;) datei.append(puffer, static_cast<std::size_t>(n));
@@ -127,9 +113,9 @@ std::vector<TVerbliebeneFassung> VerbliebeneFassungen() {
 }
 
 void StelleWiederHer(const TVerbliebeneFassung& fassung) {
-  const TFd kopie(VerlassenUndGesperrt(AT_FDCWD, fassung.Kopie.c_str(), O_RDONLY));
+  const TDeskriptor kopie(VerlassenUndGesperrt(AT_FDCWD, fassung.Kopie.c_str(), O_RDONLY));
   if (kopie < 0) Scheitern(EACCES);
-  const TFd datei(open(fassung.Datei.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  const TDeskriptor datei(open(fassung.Datei.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   // A link, or a pipe or device without a reader, is not the file that was saved.
   if (datei < 0) Scheitern(errno == ELOOP || errno == ENXIO ? EACCES : errno);
   struct stat st {};
