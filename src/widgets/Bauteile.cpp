@@ -1,5 +1,7 @@
 #include "widgets/Bauteile.h"
 
+#include "widgets/Tastknopf.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -69,11 +71,10 @@ void NenneZweck(QAbstractButton* knopf, const QString& zweck) {
 
 QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,
                    int breite, int hoehe, const QFont& schrift) {
-  auto* knopf = Erzeuge<QToolButton>(eltern, name, links, oben, breite, hoehe);
+  auto* knopf = Erzeuge<TTastknopf<QToolButton>>(eltern, name, links, oben, breite, hoehe);
   knopf->setText(text);
   knopf->setFont(schrift);
   knopf->setAutoRaise(true);
-  knopf->setFocusPolicy(Qt::NoFocus);
   Aussehen::Handzeiger(knopf);
   return knopf;
 }

@@ -55,7 +55,7 @@ QString Gruppenname(const QGroupBox* gruppe);
 // button with a caption keeps that as its name and is described so.
 void NenneZweck(QAbstractButton* knopf, const QString& zweck);
 
-// A flat button with a caption; it takes no keyboard focus.
+// A flat button with a caption; the Tab key reaches it, Space and Return click it.
 QToolButton* Knopf(QWidget* eltern, const char* name, const QString& text, int links, int oben,
                    int breite, int hoehe, const QFont& schrift = Aussehen::SansSerif(true));
 

@@ -2,6 +2,7 @@
 
 #include "widgets/Aussehen.h"
 #include "widgets/Bauteile.h"
+#include "widgets/Tastknopf.h"
 
 #include <QMoveEvent>
 #include <QPushButton>
@@ -23,12 +24,11 @@ TNebenfenster::TNebenfenster(QWidget* hauptfenster, const QString& titel, int br
 
 QPushButton* TNebenfenster::SchliessenKnopf(const char* name, int links, int oben, int breite,
                                             int hoehe, bool symbol) {
-  auto* knopf = Bauteile::Erzeuge<QPushButton>(this, name, links, oben, breite, hoehe);
+  auto* knopf = Bauteile::Erzeuge<TTastknopf<QPushButton>>(this, name, links, oben, breite, hoehe);
   knopf->setText(QStringLiteral("Fenster schliessen"));
   if (symbol) knopf->setIcon(Aussehen::SchliessenSymbol());
   knopf->setFlat(true);
-  knopf->setAutoDefault(false);
-  knopf->setFocusPolicy(Qt::NoFocus);
+  knopf->setAutoDefault(false);  // Return in a field closes nothing
   Aussehen::Handzeiger(knopf);
   return knopf;
 }

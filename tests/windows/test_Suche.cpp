@@ -156,24 +156,28 @@ private slots:
     QVERIFY(!S().isVisible());
   }
 
-  // After a search the grid has the focus; Tab leaves it for the three
-  // numbered groups in the order of their numbers, Shift+Tab goes back.
+  // After a search the grid has the focus; Tab leaves it for the close
+  // button, then the three numbered groups in the order of their numbers and
+  // the "go" button; Shift+Tab goes back to that.
   void tabVerlaesstDasRaster() {
     ZehnFilme();
     Suche(S().RBWoFilm, S().RBName, QStringLiteral("stern"));
     QCOMPARE(S().focusWidget(), S().SGTab);
     QList<QWidget*> gruppen;
-    for (int mal = 0; mal < 10 && gruppen.size() < 4; ++mal) {
+    for (int mal = 0; mal < 12 && gruppen.size() < 6; ++mal) {
       QTest::keyClick(S().focusWidget(), Qt::Key_Tab);
       QWidget* gruppe = S().focusWidget()->parentWidget();
       if (gruppen.isEmpty() || gruppen.last() != gruppe) gruppen << gruppe;
     }
-    QCOMPARE(gruppen, (QList<QWidget*>{S().GroupBox3, S().GroupBox1, S().GroupBox2, S().GroupBox3}));
+    QCOMPARE(gruppen,
+             (QList<QWidget*>{&S(), S().GroupBox3, S().GroupBox1, S().GroupBox2, &S(), S().GroupBox3}));
     S().SGTab->setFocus();
     QTest::keyClick(S().SGTab, Qt::Key_Backtab);
-    QCOMPARE(S().focusWidget(), S().ESuchtext);
+    QCOMPARE(S().focusWidget(), S().SBSuchestarten);
   }
 
+  // Return in the search field starts nothing; the "go" button after it
+  // starts the search from the keyboard.
   void eingabetasteStartetNichts() {
     ZehnFilme();
     S().ESuchtext->setText(QStringLiteral("stern"));
@@ -184,6 +188,11 @@ private slots:
     QVERIFY(Dialoge().Boxen.isEmpty());
     QVERIFY(S().isVisible());
     PruefeGeleert(5);
+
+    QTest::keyClick(S().ESuchtext, Qt::Key_Tab);
+    QCOMPARE(S().focusWidget(), S().SBSuchestarten);
+    QTest::keyClick(S().SBSuchestarten, Qt::Key_Space);
+    PruefeBox(QStringLiteral("Scheibwart v1.0"), QStringLiteral("Es wurde(n) 3 Film(e) gefunden."));
   }
 };
 
