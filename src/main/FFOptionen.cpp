@@ -49,6 +49,9 @@ TFOptionen::TFOptionen(TFHaupt& haupt, TDialoge& dialoge)
   CBload = Haken(GroupBox1, "CBload",
                  QStringLiteral("zuletzt gespeicherte Datei beim Programmstart laden"), 24, 40, 265);
   SpeedButton4 = SchliessenKnopf("SpeedButton4", 16, 280, 313, 24);
+  // The folder buttons come after their box's check box in the Tab order.
+  setTabOrder(CBmerken, SpeedButton2);
+  setTabOrder(SpeedButton2, SpeedButton3);
 
   connect(SpeedButton2, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFOptionen::SpeedButton2Click));
   connect(SpeedButton3, &QToolButton::clicked, this, Geschuetzt(Dialoge, this, &TFOptionen::SpeedButton3Click));
