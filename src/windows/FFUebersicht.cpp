@@ -3,9 +3,11 @@
 #include "widgets/Befehlsschutz.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Dialoge.h"
+#include "widgets/Tastknopf.h"
 #include "windows/FFDetailansicht.h"
 #include "windows/Tabellenraster.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge)
@@ -16,12 +18,16 @@ TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialog
   setObjectName(QStringLiteral("FUebersicht"));
   SGTab = new TTabellenraster(this, "SGTab", 16, 16, 873, 613);
   SGTab->setAccessibleName(QStringLiteral("Tabellansicht"));
+  // The window's one field: the Tab key reaches it, and it has the focus
+  // when the window opens.
+  SGTab->setFocusPolicy(Qt::StrongFocus);
+  SGTab->installEventFilter(this);
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 640, 873, 22, false);
 
   connect(SpeedButton1, &QPushButton::clicked, this,
           Geschuetzt(Dialoge, this, &TFUebersicht::SpeedButton1Click));
-  // Only a double-click opens the detail view, never a key; a double-click on
-  // the header row or below the last row reaches no data row and opens nothing.
+  // A double-click opens the detail view, and so does Return on a row; a
+  // double-click on the header row or below the last row opens nothing.
   connect(SGTab, &QAbstractItemView::doubleClicked, this,
           Geschuetzt(Dialoge, this, &TFUebersicht::SGTabDblClick));
 }
@@ -55,6 +61,20 @@ void TFUebersicht::FormShow() {
 }
 
 void TFUebersicht::SpeedButton1Click() { close(); }
+
+// Return or Enter in the grid opens its current row, selected as a click
+// selects it.
+bool TFUebersicht::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (objekt != SGTab || ereignis->type() != QEvent::KeyPress)
+    return TNebenfenster::eventFilter(objekt, ereignis);
+  const auto* taste = static_cast<QKeyEvent*>(ereignis);
+  if (!Tastknopf::IstKlicktaste(*taste)) return false;
+  if (!taste->isAutoRepeat()) {
+    if (const QModelIndex zeile = SGTab->currentIndex(); zeile.isValid()) SGTab->selectRow(zeile.row());
+    Befehlsschutz(Dialoge, this, [this] { SGTabDblClick(); });
+  }
+  return true;
+}
 
 void TFUebersicht::SGTabDblClick() {
   const int zeile = SGTab->GewaehlteZeile();

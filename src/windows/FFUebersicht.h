@@ -1,6 +1,6 @@
 #pragma once
 // The table overview of all films or all games, one row per record; a
-// double-click on a row shows it in the detail view.
+// double-click on a row, or Return on it, shows it in the detail view.
 
 #include "export/UTabelle.h"
 #include "model/USammlungsart.h"
@@ -36,6 +36,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
   const TDatBas& DatBas;

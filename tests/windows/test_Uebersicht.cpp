@@ -1,5 +1,6 @@
 // The table overview and its detail view: the fills for films and games,
-// their refusals, placement, and the detail view of a double-clicked row.
+// their refusals, placement, and the detail view of a row double-clicked or
+// opened with Return.
 
 #include "support/Programmtest.h"
 #include "support/Raster.h"
@@ -37,18 +38,22 @@ class TestUebersicht : public TProgrammTest {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, ort);
   }
 
-  // Double-clicks data row zeile of the shown overview; pruefe runs while the
+  // Does what ausloeser does in the shown overview; pruefe runs while the
   // detail view is up and must close it. False when no detail view came.
-  bool Doppelklick(int zeile, const std::function<void()>& pruefe) {
+  bool Oeffnet(const std::function<void()>& ausloeser, const std::function<void()>& pruefe) {
     bool gesehen = false;
     QTimer::singleShot(0, &D(), [&] {
       gesehen = D().isVisible() && D().isModal();
       pruefe();
       if (D().isVisible()) D().close();
     });
-    const QRect zelle = U().SGTab->visualRect(U().SGTab->model()->index(zeile - 1, 1));
-    DoppelklickAuf(U().SGTab->viewport(), zelle.center());
+    ausloeser();
     return gesehen;
+  }
+
+  bool Doppelklick(int zeile, const std::function<void()>& pruefe) {
+    const QRect zelle = U().SGTab->visualRect(U().SGTab->model()->index(zeile - 1, 1));
+    return Oeffnet([&] { DoppelklickAuf(U().SGTab->viewport(), zelle.center()); }, pruefe);
   }
 
 private slots:
@@ -186,7 +191,28 @@ private slots:
     QVERIFY(U().isVisible());
   }
 
-  void nurEinDoppelklickAufEineDatenzeileOeffnet() {
+  // Return or Enter opens the row the arrow keys went to, as a double-click
+  // on it does.
+  void eingabetasteOeffnetDieZeile() {
+    FuenfSpiele();
+    QVERIFY(U().Fuelle(TSammlungsart::Spiele));
+    U().show();
+    U().SGTab->setFocus();
+    QTest::keyClick(U().SGTab, Qt::Key_Home, Qt::ControlModifier);
+    for (int mal = 0; mal < 3; ++mal) QTest::keyClick(U().SGTab, Qt::Key_Down);
+    QVERIFY(Oeffnet([&] { QTest::keyClick(U().SGTab, Qt::Key_Return); }, [&] {
+      QCOMPARE(D().GB->title(), QStringLiteral(" Spiel # 4 : "));
+      QCOMPARE(D().EName->text(), QStringLiteral("Spiel 4"));
+      QTest::keyClick(&D(), Qt::Key_Escape);
+    }));
+    QCOMPARE(U().SGTab->GewaehlteZeile(), 4);
+    QTest::keyClick(U().SGTab, Qt::Key_Home, Qt::ControlModifier);
+    QVERIFY(Oeffnet([&] { QTest::keyClick(U().SGTab, Qt::Key_Enter, Qt::KeypadModifier); },
+                    [&] { QCOMPARE(D().EName->text(), QStringLiteral("Spiel 1")); }));
+    QVERIFY(U().isVisible());
+  }
+
+  void kopfzeileLeerflaecheUndLeertasteOeffnenNichts() {
     FuenfSpiele();
     QVERIFY(U().Fuelle(TSammlungsart::Spiele));
     U().show();
@@ -204,8 +230,6 @@ private slots:
     DoppelklickAuf(U().SGTab->viewport(), QPoint(40, U().SGTab->viewport()->height() - 5));
     U().SGTab->selectRow(0);
     U().SGTab->setFocus();
-    QTest::keyClick(U().SGTab, Qt::Key_Return);
-    QTest::keyClick(U().SGTab, Qt::Key_Enter);
     QTest::keyClick(U().SGTab, Qt::Key_Space);
     QTest::qWait(10);
     QVERIFY(!geoeffnet);
