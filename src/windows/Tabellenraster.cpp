@@ -54,8 +54,9 @@ TTabellenraster::TTabellenraster(QWidget* eltern, const char* name, int links, i
   setWordWrap(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  // The Tab key passes it by, and leaves it again once a click or the
-  // search has put the focus there, instead of walking from cell to cell.
+  // The Tab key passes it by (where its window does not say otherwise), and
+  // leaves it again once a click or the search has put the focus there,
+  // instead of walking from cell to cell.
   setFocusPolicy(Qt::ClickFocus);
   setTabKeyNavigation(false);
   setFont(Aussehen::SansSerif());
