@@ -20,6 +20,7 @@ set(erwartet
   usr/${DATADIR}/mime/packages/${KENNUNG}.xml
   usr/${DATADIR}/metainfo/${KENNUNG}.metainfo.xml
   usr/${MANDIR}/man1/scheibwart.1.gz
+  usr/${MANDIR}/de/man1/scheibwart.1.gz
   usr/${DATADIR}/doc/scheibwart/copyright
   usr/${DATADIR}/doc/scheibwart/changelog.gz
   ${hicolor}/scalable/apps/${KENNUNG}.svg
