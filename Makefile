@@ -22,8 +22,8 @@ PAKETE_PROGRAMM := cmake g++ make pkg-config \
                    xvfb xauth x11-utils imagemagick
 
 # What the package adds: dpkg-buildflags gives Debian's build flags,
-# dpkg-shlibdeps computes its dependencies.
-PAKETE_PAKET := dpkg-dev file
+# dpkg-shlibdeps the package's dependencies.
+PAKETE_PAKET := dpkg-dev
 
 # What the tests, the benchmarks and the fuzzer add: GoogleTest, Google
 # Benchmark, clang with its libFuzzer runtime, and the checks of the desktop
