@@ -18,11 +18,13 @@ HOME=$ordner XDG_CONFIG_HOME=$ordner/konfiguration XDG_STATE_HOME=$ordner/zustan
   QT_QPA_PLATFORM=xcb "$wurzel/usr/bin/scheibwart" &
 pid=$!
 
-# The main window is the program's only window with a class.
+# The main window is the program's only window with a class; once it is on
+# the screen, it carries everything the program gave it.
 fenster=
 for _ in $(seq 300); do
   fenster=$(xwininfo -root -tree | awk '/: \("scheibwart" "/ { print $1; exit }')
-  [ -n "$fenster" ] && break
+  [ -n "$fenster" ] && xwininfo -id "$fenster" | grep -q IsViewable && break
+  fenster=
   sleep 0.1
 done
 if [ -z "$fenster" ]; then
