@@ -22,11 +22,18 @@ LibreOffice Calc.
 .
 The user interface is German.")
 
-# Depends from the libraries the program and the bridge module link; the UNO
-# libraries lie in the office's program folder, outside the search path.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Depends from the libraries the program and the bridge module link, found by
+# a script of ours rather than by CPack, which would call ldconfig needlessly;
+# the UNO libraries lie in the office's program folder, outside the search path.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${LIBREOFFICE_PROGRAMM})
-# The workbook export drives LibreOffice Calc; everything else works without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc | libreoffice-calc-nogui")
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/Abhaengigkeiten.cmake)
+# Qt's German texts, without which its own buttons and file dialogs speak
+# English.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
+# The workbook export drives LibreOffice Calc; everything else works without
+# it. On a Wayland desktop the program runs natively with Qt's Wayland
+# platform, else through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-calc | libreoffice-calc-nogui, qt6-wayland")
 
 include(CPack)

@@ -18,14 +18,16 @@
 
 namespace {
 
-// The icon of every window: the desktop's icon theme where the program is
-// installed, else the sizes built into the program.
+// The icon of every window, in every size the program's icon is drawn in (16
+// to 256 pixels): the window system takes only the sizes an icon names, and
+// the icon theme's lookup answers a size with the nearest it finds (22 for 24).
+// The desktop shows the theme's icon through the desktop entry.
 QIcon Programmsymbol() {
-  QIcon eingebaut;
+  QIcon symbol;
   for (QDirIterator png(QStringLiteral(":/programmsymbol"), QDir::Files, QDirIterator::Subdirectories);
        png.hasNext();)
-    eingebaut.addFile(png.next());
-  return QIcon::fromTheme(QStringLiteral(SCHEIBWART_KENNUNG), eingebaut);
+    symbol.addFile(png.next());
+  return symbol;
 }
 
 }  // namespace

@@ -20,8 +20,10 @@ set(erwartet
   usr/${DATADIR}/mime/packages/${KENNUNG}.xml
   usr/${DATADIR}/metainfo/${KENNUNG}.metainfo.xml
   usr/${MANDIR}/man1/scheibwart.1.gz
+  usr/${MANDIR}/de/man1/scheibwart.1.gz
   usr/${DATADIR}/doc/scheibwart/copyright
   usr/${DATADIR}/doc/scheibwart/changelog.gz
+  usr/${DATADIR}/doc/scheibwart/hauptfenster.png
   ${hicolor}/scalable/apps/${KENNUNG}.svg
   ${hicolor}/scalable/mimetypes/${DATEISYMBOL}.svg)
 foreach(groesse 16 22 24 32 48 64 128 256)
