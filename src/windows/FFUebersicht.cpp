@@ -3,6 +3,7 @@
 #include "widgets/Befehlsschutz.h"
 #include "widgets/Cp1252.h"
 #include "widgets/Dialoge.h"
+#include "widgets/Zugangsnamen.h"
 #include "windows/FFDetailansicht.h"
 #include "windows/Tabellenraster.h"
 
@@ -15,7 +16,7 @@ TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialog
       Dialoge(dialoge) {
   setObjectName(QStringLiteral("FUebersicht"));
   SGTab = new TTabellenraster(this, "SGTab", 16, 16, 873, 613);
-  SGTab->setAccessibleName(QStringLiteral("Tabellansicht"));
+  Zugangsnamen::BenenneFlaeche(SGTab, QStringLiteral("Tabellansicht"));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 640, 873, 22, false);
 
   connect(SpeedButton1, &QPushButton::clicked, this,
