@@ -9,6 +9,7 @@
 #include "widgets/Bauteile.h"
 #include "widgets/Cp1252Eingabe.h"
 #include "widgets/ListBox.h"
+#include "widgets/Zugangsnamen.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -46,7 +47,7 @@ TListBox* Liste(QGroupBox* gruppe, const char* name, int links, int oben, int br
   auto* liste = Erzeuge<TListBox>(gruppe, name, links, oben, breite, hoehe);
   liste->setFont(Aussehen::SansSerif());
   Aussehen::Feldfarben(liste);
-  liste->setAccessibleName(Gruppenname(gruppe));
+  Zugangsnamen::BenenneFlaeche(liste, Gruppenname(gruppe));
   return liste;
 }
 
@@ -92,6 +93,7 @@ struct TPanelNamen {
   const char* Down;
   const char* Verleih;
   const char* Num;
+  QString NumZweck;
 };
 
 struct TPanelTeile {
@@ -145,6 +147,7 @@ TPanelTeile BauePanel(QWidget* fenster, QWidget* flaeche, const TPanelNamen& nam
 
   // The position number sits on the caption line, its right edge at 279.
   p.Num = Erzeuge<QLabel>(p.Box, namen.Num, 279 - 48, 8, 48, 14);
+  Zugangsnamen::BenenneWert(p.Num, namen.NumZweck);
   p.Num->setText(QStringLiteral("0"));
   p.Num->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   p.Num->setFont(Aussehen::SansSerif(true));
@@ -169,12 +172,16 @@ TListenTeile BaueListe(QWidget* flaeche, const char* boxName, const QString& tit
   t.Add = Knopf(t.Box, addName, QStringLiteral("hinzufügen"), 16, knopfOben, 75, 22);
   t.Del = Knopf(t.Box, delName, QStringLiteral("löschen"), delLinks, knopfOben, 75, 22);
   t.Del->setEnabled(false);
+  // The three lists' buttons have the same captions: screen readers say whose they are.
+  for (QToolButton* knopf : {t.Add, t.Del})
+    knopf->setAccessibleName(Gruppenname(t.Box) + QStringLiteral(": ") + knopf->text());
   return t;
 }
 
 }  // namespace
 
 void TFHaupt::BaueFenster() {
+  Zugangsnamen::Einrichten();
   setWindowTitle(TitleNoFile());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -223,7 +230,8 @@ void TFHaupt::BauePanels(QWidget* flaeche) {
       this, flaeche,
       {"GBFilme", QStringLiteral(" Filme : "), 16, "LBFilme", QStringLiteral("Film :"), "EFFilm",
        "EFCDAnzahl", "EFCDFormat", "EFGenre", "EFKommentar", "SBFilmadd", "SBFilmchange",
-       "SBFilmdel", "SBFilmup", "SBFilmdown", "SBFilmVerleih", "LBFilmNum"},
+       "SBFilmdel", "SBFilmup", "SBFilmdown", "SBFilmVerleih", "LBFilmNum",
+       QStringLiteral("Nummer des markierten Films")},
       {QStringLiteral("Abenteuer"), QStringLiteral("Action"), QStringLiteral("Dokumentation"),
        QStringLiteral("Drama"), QStringLiteral("Episodenfilm"), QStringLiteral("Erotik"),
        QStringLiteral("Fantasy"), QStringLiteral("Hackerfilm"), QStringLiteral("Horror"),
@@ -251,7 +259,8 @@ void TFHaupt::BauePanels(QWidget* flaeche) {
       this, flaeche,
       {"GroupBox2", QStringLiteral(" Spiele : "), 320, "LBSpiele", QStringLiteral("Spiel :"),
        "ESSpiel", "ESCDAnzahl", nullptr, "ESGenre", "ESKommentar", "SBSpieladd", "SBSpielchange",
-       "SBSpieldel", "SBSpielup", "SBSpieldown", "SBSpielVerleih", "LBSpielNum"},
+       "SBSpieldel", "SBSpielup", "SBSpieldown", "SBSpielVerleih", "LBSpielNum",
+       QStringLiteral("Nummer des markierten Spiels")},
       {QStringLiteral("3D-Shooter"), QStringLiteral("3D-Action"), QStringLiteral("3D-Adventure"),
        QStringLiteral("3D-Strategie"), QStringLiteral("Action"), QStringLiteral("Adventure"),
        QStringLiteral("Flugsimulation"), QStringLiteral("Fussball"),
@@ -307,6 +316,8 @@ void TFHaupt::BaueStatistik(QWidget* flaeche) {
   auto zeile = [&](const QString& titel, const char* name, int oben) {
     Beschriftung(GBStatistik, titel, TitelLinks, oben, Aussehen::Verdana());
     auto* wert = Erzeuge<QLabel>(GBStatistik, name, WertLinks, oben, WertBreite, 14);
+    // Screen readers speak the number with its caption, without the colon.
+    Zugangsnamen::BenenneWert(wert, QString(titel).remove(QLatin1Char(':')));
     wert->setFont(Aussehen::Verdana(true));
     wert->setText(QStringLiteral("##"));
     return wert;

@@ -1,6 +1,7 @@
 #include "widgets/Bauteile.h"
 
 #include "widgets/Tastknopf.h"
+#include "widgets/Zugangsnamen.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -35,10 +36,7 @@ QLabel* Feldbeschriftung(QWidget* feld, const QString& text, int links, int oben
                          const QFont& schrift, const char* name) {
   QLabel* label = Beschriftung(feld->parentWidget(), text, links, oben, schrift, name);
   label->setBuddy(feld);
-  // An editable combo box's own edit is a control of its own to screen
-  // readers: it is named by the label as well.
-  if (auto* kombi = qobject_cast<QComboBox*>(feld); kombi != nullptr && kombi->lineEdit() != nullptr)
-    kombi->lineEdit()->setAccessibleName(text);
+  if (auto* kombi = qobject_cast<QComboBox*>(feld)) Zugangsnamen::BenenneKombi(kombi, text);
   return label;
 }
 

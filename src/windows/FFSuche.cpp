@@ -7,6 +7,7 @@
 #include "widgets/Cp1252.h"
 #include "widgets/Cp1252Eingabe.h"
 #include "widgets/Dialoge.h"
+#include "widgets/Zugangsnamen.h"
 #include "windows/Tabellenraster.h"
 
 #include <QGroupBox>
@@ -69,7 +70,7 @@ TFSuche::TFSuche(QWidget* hauptfenster, const TDatBas& datBas, TDialoge& dialoge
   SBSuchestarten = Knopf(this, "SBSuchestarten", QStringLiteral("go"), 848, 32, 35, 97);
   GroupBox4 = Gruppe(this, "GroupBox4", QStringLiteral(" Ergebnis : "), 16, 152, 870, 465);
   SGTab = new TTabellenraster(GroupBox4, "SGTab", 16, 24, 833, 425);
-  SGTab->setAccessibleName(Gruppenname(GroupBox4));
+  Zugangsnamen::BenenneFlaeche(SGTab, Gruppenname(GroupBox4));
   SGTab->Zeige(Geleert(TTabelle{5, {}, {}}));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 636, 873, 24, false);
 

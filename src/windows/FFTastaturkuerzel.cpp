@@ -1,5 +1,6 @@
 #include "windows/FFTastaturkuerzel.h"
 
+#include "widgets/Zugangsnamen.h"
 #include "windows/Textflaeche.h"
 
 #include <QPlainTextEdit>
@@ -80,8 +81,8 @@ TFTastaturkuerzel::TFTastaturkuerzel(QWidget* hauptfenster)
   setObjectName(QStringLiteral("FTastaturkuerzel"));
   Memo1 = Spalte(this, "Memo1", 16, 24, 177, 345, Befehle);
   Memo2 = Spalte(this, "Memo2", 184, 23, 145, 346, Tasten);
-  Memo1->setAccessibleName(QStringLiteral("Befehle"));
-  Memo2->setAccessibleName(QStringLiteral("Tastaturkürzel"));
+  Zugangsnamen::BenenneFlaeche(Memo1, QStringLiteral("Befehle"));
+  Zugangsnamen::BenenneFlaeche(Memo2, QStringLiteral("Tastaturkürzel"));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 384, 313, 24);
 
   connect(SpeedButton1, &QPushButton::clicked, this, &TFTastaturkuerzel::SpeedButton1Click);

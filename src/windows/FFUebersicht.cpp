@@ -4,6 +4,7 @@
 #include "widgets/Cp1252.h"
 #include "widgets/Dialoge.h"
 #include "widgets/Tastknopf.h"
+#include "widgets/Zugangsnamen.h"
 #include "windows/FFDetailansicht.h"
 #include "windows/Tabellenraster.h"
 
@@ -17,7 +18,7 @@ TFUebersicht::TFUebersicht(QWidget* hauptfenster, const TDatBas& datBas, TDialog
       Dialoge(dialoge) {
   setObjectName(QStringLiteral("FUebersicht"));
   SGTab = new TTabellenraster(this, "SGTab", 16, 16, 873, 613);
-  SGTab->setAccessibleName(QStringLiteral("Tabellansicht"));
+  Zugangsnamen::BenenneFlaeche(SGTab, QStringLiteral("Tabellansicht"));
   // The window's one field: the Tab key reaches it, and it has the focus
   // when the window opens.
   SGTab->setFocusPolicy(Qt::StrongFocus);

@@ -3,6 +3,7 @@
 #include "export/Programmangaben.h"
 #include "widgets/Bauteile.h"
 #include "widgets/Cp1252.h"
+#include "widgets/Zugangsnamen.h"
 #include "windows/Textflaeche.h"
 
 #include <QGroupBox>
@@ -61,6 +62,7 @@ TFVersion::TFVersion(QWidget* hauptfenster)
   GroupBox1 = Bauteile::Gruppe(this, "GroupBox1", QStringLiteral("Versionsübersicht : "), 16, 16, 417, 201);
   Memo1 = Textflaeche(GroupBox1, "Memo1", 20, 24, 381, 161, Versionstext());
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Zugangsnamen::BenenneFlaeche(Memo1, Bauteile::Gruppenname(GroupBox1));
   SpeedButton1 = SchliessenKnopf("SpeedButton1", 16, 232, 417, 22);
 
   connect(SpeedButton1, &QPushButton::clicked, this, &TFVersion::SpeedButton1Click);

@@ -75,11 +75,14 @@ void Zeile(QGroupBox* gruppe, int oben, const QString& rolle, const QString& wer
   Beschriftung(gruppe, wert, wertLinks, oben, Aussehen::Verdana());
 }
 
+// A button offering a mail or the home page, on the row of the person's role;
+// screen readers add the role, since two rows offer the same.
 QToolButton* Angebot(QGroupBox* gruppe, const char* name, const QIcon& bild, int links, int oben,
-                     const QString& hinweis) {
+                     const QString& hinweis, const QString& rolle) {
   QToolButton* knopf = Bildknopf(gruppe, name, bild, links, oben, 22, 22);
   knopf->setToolTip(hinweis);
   NenneZweck(knopf, hinweis);
+  knopf->setAccessibleDescription(rolle);
   return knopf;
 }
 
@@ -104,11 +107,14 @@ TFFInfo::TFFInfo(QWidget* hauptfenster, const TUmgebung& umgebung)
   const QString mailAnIdee = QStringLiteral("E-Mail @ ") + Text(idee.Name);
   const QString mailAnAutor = QStringLiteral("E-Mail @ ") + Text(autor.Name);
   const QString homepage = QStringLiteral("Homepage von ") + Text(autor.Name);
-  SpeedButton1 = Angebot(GroupBox1, "SpeedButton1", Globus(), 272, 30, mailAnIdee);
-  SpeedButton2 = Angebot(GroupBox1, "SpeedButton2", Globus(), 272, 54, mailAnAutor);
-  SpeedButton5 = Angebot(GroupBox1, "SpeedButton5", Haus(), 304, 54, homepage);
-  SpeedButton3 = Angebot(GroupBox1, "SpeedButton3", Globus(), 272, 78, mailAnAutor);
-  SpeedButton6 = Angebot(GroupBox1, "SpeedButton6", Haus(), 304, 78, homepage);
+  const QString alsIdee = QStringLiteral("Programmidee");
+  const QString alsDesign = QStringLiteral("Programm-Design");
+  const QString alsCode = QStringLiteral("Programmcode");
+  SpeedButton1 = Angebot(GroupBox1, "SpeedButton1", Globus(), 272, 30, mailAnIdee, alsIdee);
+  SpeedButton2 = Angebot(GroupBox1, "SpeedButton2", Globus(), 272, 54, mailAnAutor, alsDesign);
+  SpeedButton5 = Angebot(GroupBox1, "SpeedButton5", Haus(), 304, 54, homepage, alsDesign);
+  SpeedButton3 = Angebot(GroupBox1, "SpeedButton3", Globus(), 272, 78, mailAnAutor, alsCode);
+  SpeedButton6 = Angebot(GroupBox1, "SpeedButton6", Haus(), 304, 78, homepage, alsCode);
   SpeedButton4 = SchliessenKnopf("SpeedButton4", 16, 200, 345, 24);
   SpeedButton4->setFont(Aussehen::Verdana());
 

@@ -4,14 +4,11 @@
 #include "support/Programmtest.h"
 #include "windows/Nebenfenster.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
-#include <QAction>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -23,6 +20,52 @@ class TestHinweise : public TProgrammTest {
   void Ueber(QWidget* widget, QPoint stelle = {}) {
     if (stelle.isNull()) stelle = widget->rect().center();
     QTest::mouseMove(widget, stelle);
+  }
+
+  static bool IstSteuerelement(QAccessible::Role rolle) {
+    switch (rolle) {
+      case QAccessible::Button:
+      case QAccessible::CheckBox:
+      case QAccessible::RadioButton:
+      case QAccessible::ComboBox:
+      case QAccessible::EditableText:
+      case QAccessible::List:
+      case QAccessible::Table:
+      case QAccessible::ScrollBar:
+      case QAccessible::StaticText:
+        return true;
+      default:
+        return false;
+    }
+  }
+
+  void PruefeNamen(QAccessibleInterface* knoten, const QString& pfad, const QStringList& gruppen,
+                   QHash<QString, QString>& gesehen, QStringList& fehler) {
+    const QString name = knoten->text(QAccessible::Name);
+    const QObject* objekt = knoten->object();
+    const QString hier = pfad + QLatin1Char('/') +
+                         (objekt != nullptr && !objekt->objectName().isEmpty() ? objekt->objectName()
+                                                                                : QString::number(knoten->role(), 16));
+    if (IstSteuerelement(knoten->role())) {
+      // A number alone does not say what it counts.
+      static const QRegularExpression nurZahl(QStringLiteral("^[#0-9]+$"));
+      if (name.trimmed().isEmpty() || gruppen.contains(name) || nurZahl.match(name).hasMatch())
+        fehler << hier + QStringLiteral(": \"") + name + QLatin1Char('"');
+      if (knoten->role() == QAccessible::Button) {
+        const QString wer = name + QLatin1Char('|') + knoten->text(QAccessible::Description);
+        if (gesehen.contains(wer)) fehler << hier + QStringLiteral(" heisst wie ") + gesehen.value(wer);
+        gesehen.insert(wer, hier);
+      }
+      if (const auto* feld = qobject_cast<const QWidget*>(objekt); feld != nullptr && feld->parentWidget() != nullptr)
+        for (const QLabel* label : feld->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+          if (label->buddy() == feld && name != label->text())
+            fehler << hier + QStringLiteral(": \"") + name + QStringLiteral("\" statt \"") + label->text() +
+                          QLatin1Char('"');
+    }
+    QStringList darunter = gruppen;
+    if (const auto* gruppe = qobject_cast<const QGroupBox*>(objekt)) darunter << gruppe->title();
+    for (int i = 0; i < knoten->childCount(); ++i)
+      if (QAccessibleInterface* kind = knoten->child(i)) PruefeNamen(kind, hier, darunter, gesehen, fehler);
   }
 
 private slots:
@@ -107,26 +150,21 @@ private slots:
     QCOMPARE(Hinweis(), QStringLiteral("übernimmt aktuelle Änderungen an einem bereits eingetragenen Film"));
   }
 
-  // Screen readers speak every control of every window by a name of its own:
-  // a field by its label, a picture button by its hint or purpose, a list by
-  // its group; never by the caption of the group box around it.
+  // Screen readers speak every control of every window by a name of its own,
+  // as they find it in the accessible tree: a field or a combo box by its
+  // label, a picture button by its hint or purpose, a list and its scroll bars
+  // by its group, never by the caption of the group box around it; controls
+  // with the same caption say whose they are.
   void jedesSteuerelementHatEinenNamen() {
-    QStringList ohneEigenenNamen;
-    for (QWidget* widget : H().findChildren<QWidget*>()) {
-      const bool fenster = widget->window() == &H() || qobject_cast<TNebenfenster*>(widget->window());
-      const bool steuerelement = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                                 qobject_cast<QComboBox*>(widget) ||
-                                 (qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QHeaderView*>(widget));
-      if (!fenster || !steuerelement || !widget->isVisibleTo(widget->window())) continue;
-      const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-      bool eigen = !name.trimmed().isEmpty();
-      for (const QWidget* vorfahr = widget->parentWidget(); vorfahr != nullptr; vorfahr = vorfahr->parentWidget())
-        if (const auto* gruppe = qobject_cast<const QGroupBox*>(vorfahr)) eigen = eigen && name != gruppe->title();
-      if (!eigen)
-        ohneEigenenNamen << widget->window()->objectName() + QLatin1Char(' ') + widget->metaObject()->className() +
-                                QLatin1Char(' ') + widget->objectName() + QStringLiteral(": \"") + name + QLatin1Char('"');
+    QStringList fehler;
+    QList<QWidget*> fenster{&H()};
+    for (TNebenfenster* nebenfenster : H().findChildren<TNebenfenster*>()) fenster << nebenfenster;
+    QCOMPARE(fenster.size(), 8);
+    for (QWidget* f : fenster) {
+      QHash<QString, QString> gesehen;  // name and description of a control, and where
+      PruefeNamen(QAccessible::queryAccessibleInterface(f), f->objectName(), {}, gesehen, fehler);
     }
-    QVERIFY2(ohneEigenenNamen.isEmpty(), qPrintable(ohneEigenenNamen.join(QLatin1Char('\n'))));
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
   }
 
   void keineTooltips() {
